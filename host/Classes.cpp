@@ -1,0 +1,123 @@
+#include "Classes.h"
+
+#include <algorithm>
+#include <map>
+
+#include "TypInfo.h"
+
+namespace Classes {
+
+// ---- TPersistent ----
+
+System::TClass TPersistent::StaticClass() {
+  static const System::TClassInfo info{"TPersistent", TObject::StaticClass()};
+  return &info;
+}
+
+void TPersistent::Assign(const TPersistent* source) {
+  if (source == nullptr)
+    throw SysUtils::EConvertError("Cannot assign a nil to a " + std::string(ClassName()));
+  source->AssignTo(*this);
+}
+
+void TPersistent::AssignTo(TPersistent& dest) const {
+  throw SysUtils::EConvertError("Cannot assign a " + std::string(ClassName()) + " to a " +
+                                std::string(dest.ClassName()));
+}
+
+// ---- TComponent ----
+
+namespace {
+const TypInfo::TPropTable& ComponentProps() {
+  static const TypInfo::TPropTable table{{
+      TypInfo::StrProp<TComponent>("Name", &TComponent::Name, &TComponent::SetName),
+      TypInfo::OrdProp<TComponent>(
+          "Tag", TypInfo::IntegerType(), [](const TComponent& c) { return c.Tag(); },
+          [](TComponent& c, std::int64_t v) { c.SetTag(v); }, 0),
+  }};
+  return table;
+}
+}  // namespace
+
+System::TClass TComponent::StaticClass() {
+  static const System::TClassInfo info{"TComponent", TPersistent::StaticClass(), nullptr,
+                                       &ComponentProps()};
+  return &info;
+}
+
+TComponent::TComponent(TComponent* owner) : FOwner(owner) {
+  if (FOwner) FOwner->FComponents.push_back(this);
+}
+
+TComponent::~TComponent() {
+  FComponentState.Include(csDestroying);
+  while (!FComponents.empty()) {
+    TComponent* last = FComponents.back();
+    FComponents.pop_back();
+    last->FOwner = nullptr;
+    delete last;  // the owner list is the owner
+  }
+  if (FOwner) FOwner->RemoveComponent(this);
+}
+
+void TComponent::RemoveComponent(TComponent* component) {
+  auto it = std::find(FComponents.begin(), FComponents.end(), component);
+  if (it != FComponents.end()) FComponents.erase(it);
+  Notification(component, TOperation::opRemove);
+}
+
+void TComponent::Notification(TComponent* component, TOperation operation) {
+  for (TComponent* c : FComponents)
+    if (c != component) c->Notification(component, operation);
+}
+
+void TComponent::SetName(const std::string& name) { FName = name; }
+
+TComponent* TComponent::FindComponent(std::string_view name) const {
+  for (TComponent* c : FComponents)
+    if (!name.empty() && c->FName.size() == name.size() &&
+        std::equal(name.begin(), name.end(), c->FName.begin(),
+                   [](char a, char b) { return std::tolower(a) == std::tolower(b); }))
+      return c;
+  return nullptr;
+}
+
+void TComponent::SetDesigning(bool designing) {
+  if (designing)
+    FComponentState.Include(csDesigning);
+  else
+    FComponentState.Exclude(csDesigning);
+  for (TComponent* c : FComponents) c->SetDesigning(designing);
+}
+
+void TComponent::SetLoading(bool loading) {
+  if (loading)
+    FComponentState.Include(csLoading);
+  else
+    FComponentState.Exclude(csLoading);
+}
+
+void TComponent::Loaded() { FComponentState.Exclude(csLoading); }
+
+// ---- class registry ----
+
+namespace {
+std::map<std::string, System::TClass, std::less<>>& Registry() {
+  static std::map<std::string, System::TClass, std::less<>> registry;
+  return registry;
+}
+std::string Lower(std::string_view s) {
+  std::string out(s);
+  for (char& ch : out) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+  return out;
+}
+}  // namespace
+
+void RegisterClass(System::TClass cls) { Registry()[Lower(cls->Name)] = cls; }
+
+System::TClass GetClass(std::string_view name) {
+  auto it = Registry().find(Lower(name));
+  return it == Registry().end() ? nullptr : it->second;
+}
+
+}  // namespace Classes

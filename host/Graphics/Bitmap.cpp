@@ -1,0 +1,71 @@
+#include "Graphics/Bitmap.h"
+
+#include "Graphics/Raster.h"
+
+namespace Graphics {
+
+System::TClass TBitmap::StaticClass() {
+  static const System::TClassInfo info{"TBitmap", Classes::TPersistent::StaticClass()};
+  return &info;
+}
+
+TBitmap::TBitmap() = default;
+TBitmap::TBitmap(int width, int height) : FSurface(width, height, 0x00FFFFFF) {}
+TBitmap::~TBitmap() = default;
+
+void TBitmap::SetSize(int width, int height) {
+  FSurface.Resize(width, height, 0x00FFFFFF);
+  BindCanvas();
+}
+
+void TBitmap::SetSurface(TSurface surface, bool bottomUp) {
+  FSurface = std::move(surface);
+  FBottomUp = bottomUp;
+  BindCanvas();
+}
+
+TCanvas& TBitmap::Canvas() {
+  if (!FCanvas) {
+    FCanvas = std::make_unique<TCanvas>();
+    BindCanvas();
+  }
+  return *FCanvas;
+}
+
+void TBitmap::BindCanvas() {
+  if (!FCanvas) return;
+  FDevice = std::make_unique<TRasterDevice>(FSurface);
+  FCanvas->SetDevice(FDevice.get());
+}
+
+TColor TBitmap::TransparentColor() const {
+  if (FTransparentMode == tmFixed) return FTransparentColor;
+  if (Empty()) return clDefault;
+  return PixelToColor(FBottomUp ? FSurface.Pixel(0, Height() - 1) : FSurface.Pixel(0, 0));
+}
+
+void TBitmap::SetTransparentColor(TColor color) {
+  FTransparentColor = color;
+  FTransparentMode = tmFixed;
+}
+
+TPicture TBitmap::Picture() const {
+  std::optional<TPixel> key;
+  if (FTransparent && !Empty()) key = ColorToPixel(TransparentColor());
+  return {FSurface, key};
+}
+
+void TBitmap::Assign(const Classes::TPersistent* source) {
+  if (const auto* other = dynamic_cast<const TBitmap*>(source)) {
+    FSurface = other->FSurface;
+    FBottomUp = other->FBottomUp;
+    FTransparent = other->FTransparent;
+    FTransparentMode = other->FTransparentMode;
+    FTransparentColor = other->FTransparentColor;
+    BindCanvas();
+    return;
+  }
+  Classes::TPersistent::Assign(source);
+}
+
+}  // namespace Graphics

@@ -1,0 +1,56 @@
+// TSurface: a block of 32-bit pixels, the one picture type of the host.
+//
+// Layout: Height rows of Stride pixels, top row first; a pixel is 0x00RRGGBB
+// (TPixel), so in memory each is B, G, R, 0 as in the platform's 32-bit bitmaps.
+// Only the first Width pixels of a row are picture. Sizes are bounded before any
+// allocation (kMaxDimension, kMaxPixels); a bad size raises EInvalidGraphic.
+#pragma once
+
+#include <cstddef>
+#include <vector>
+
+#include "Graphics/Colors.h"
+#include "SysUtils.h"
+#include "Types.h"
+
+namespace Graphics {
+
+class EInvalidGraphic : public SysUtils::Exception {
+ public:
+  using Exception::Exception;
+};
+
+class TSurface {
+ public:
+  static constexpr int kMaxDimension = 32768;
+  static constexpr std::size_t kMaxPixels = std::size_t{1} << 28;  // 1 GiB of pixels
+
+  TSurface() = default;
+  TSurface(int width, int height, TPixel fill = 0);
+
+  int Width() const { return FWidth; }
+  int Height() const { return FHeight; }
+  int Stride() const { return FWidth; }
+  bool Empty() const { return FWidth == 0 || FHeight == 0; }
+  Types::TRect Bounds() const { return {0, 0, FWidth, FHeight}; }
+
+  TPixel* Row(int y) { return FPixels.data() + static_cast<std::size_t>(y) * Stride(); }
+  const TPixel* Row(int y) const {
+    return FPixels.data() + static_cast<std::size_t>(y) * Stride();
+  }
+  TPixel Pixel(int x, int y) const { return Row(y)[x]; }
+  void SetPixel(int x, int y, TPixel p) { Row(y)[x] = p; }
+
+  // New size; the picture is kept where it overlaps, the rest takes `fill`.
+  void Resize(int width, int height, TPixel fill = 0);
+  void Fill(TPixel p);
+
+  friend bool operator==(const TSurface&, const TSurface&) = default;
+
+ private:
+  int FWidth = 0;
+  int FHeight = 0;
+  std::vector<TPixel> FPixels;
+};
+
+}  // namespace Graphics

@@ -1,0 +1,42 @@
+// Text: measuring and drawing single-byte strings with FreeType.
+//
+// Characters are single bytes of the Windows Latin-1 code page. A font is chosen
+// by its TFontData: the name kFixedFaceName selects the fixed-metric test face
+// (every glyph a box of known size, for tests that need exact glyph metrics); any
+// other name selects the bundled default face, made bold or italic by its style.
+// Rendered glyphs are kept per face and pixel size, so a string is measured and
+// drawn without rasterising a glyph twice.
+//
+// Heights follow the platform: a negative TFontData::Height is the character
+// height (cell height less internal leading), a positive one the cell height.
+#pragma once
+
+#include <string_view>
+
+#include "Graphics/Device.h"
+#include "Types.h"
+
+namespace Graphics::Text {
+
+inline constexpr std::string_view kFixedFaceName = "Tollen Fixed";
+
+struct TTextMetrics {
+  int Height = 0;  // the character cell: Ascent + Descent
+  int Ascent = 0;
+  int Descent = 0;
+  int InternalLeading = 0;
+  int ExternalLeading = 0;
+  int AveCharWidth = 0;
+  int MaxCharWidth = 0;
+};
+
+TTextMetrics Metrics(const TFontData& font);
+// Width: the sum of the characters' advances; height: the cell height.
+Types::TSize Extent(const TFontData& font, std::string_view text);
+
+// Draws `text` with its cell's top-left at logical (x, y): under a solid brush the
+// cell [x, x + width) x [y, y + cell height) is filled with the brush colour first;
+// the glyphs take the font colour. Clipped to `s.Clip`.
+void Draw(TSurface& surface, int x, int y, std::string_view text, const TDrawState& s);
+
+}  // namespace Graphics::Text

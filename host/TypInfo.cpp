@@ -1,0 +1,85 @@
+#include "TypInfo.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace TypInfo {
+
+namespace {
+bool SameText(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return std::tolower(static_cast<unsigned char>(x)) ==
+                  std::tolower(static_cast<unsigned char>(y));
+         });
+}
+}  // namespace
+
+std::string_view TTypeInfo::NameOf(std::int64_t ordinal) const {
+  if (ordinal < 0 || ordinal >= static_cast<std::int64_t>(Names.size())) return {};
+  return Names[static_cast<std::size_t>(ordinal)];
+}
+
+std::optional<std::int64_t> TTypeInfo::ValueOf(std::string_view name) const {
+  for (std::size_t i = 0; i < Names.size(); ++i)
+    if (SameText(Names[i], name)) return static_cast<std::int64_t>(i);
+  return std::nullopt;
+}
+
+const TTypeInfo* IntegerType() {
+  static const TTypeInfo info{"Integer", TTypeKind::Integer, INT32_MIN, INT32_MAX};
+  return &info;
+}
+const TTypeInfo* BooleanType() {
+  static const TTypeInfo info{"Boolean", TTypeKind::Enumeration, 0, 1, {"False", "True"}};
+  return &info;
+}
+const TTypeInfo* StringType() {
+  static const TTypeInfo info{"String", TTypeKind::String};
+  return &info;
+}
+const TTypeInfo* FloatType() {
+  static const TTypeInfo info{"Double", TTypeKind::Float};
+  return &info;
+}
+
+bool TPropInfo::IsStored(const TObject& instance) const {
+  if (StoredRule && !StoredRule(instance)) return false;
+  if (Default && GetOrd) return GetOrd(instance) != *Default;
+  return true;
+}
+
+std::vector<TPropInfo> GetPropList(System::TClass cls) {
+  std::vector<System::TClass> chain;
+  for (System::TClass c = cls; c != nullptr; c = c->Parent) chain.push_back(c);
+  std::vector<TPropInfo> list;
+  for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
+    if ((*it)->Props == nullptr) continue;
+    for (const TPropInfo& p : (*it)->Props->Own) {
+      auto same = std::find_if(list.begin(), list.end(),
+                               [&](const TPropInfo& q) { return SameText(q.Name, p.Name); });
+      if (same != list.end())
+        *same = p;
+      else
+        list.push_back(p);
+    }
+  }
+  for (std::size_t i = 0; i < list.size(); ++i) list[i].Index = static_cast<int>(i);
+  return list;
+}
+
+std::optional<TPropInfo> GetPropInfo(System::TClass cls, std::string_view name) {
+  for (TPropInfo& p : GetPropList(cls))
+    if (SameText(p.Name, name)) return p;
+  return std::nullopt;
+}
+
+const TMethodInfo* FindMethod(System::TClass cls, std::string_view name) {
+  for (System::TClass c = cls; c != nullptr; c = c->Parent) {
+    if (c->Methods == nullptr) continue;
+    for (const TMethodInfo& m : c->Methods->Own)
+      if (SameText(m.Name, name)) return &m;
+  }
+  return nullptr;
+}
+
+}  // namespace TypInfo

@@ -1,0 +1,151 @@
+// Published properties and methods: the tables that form files, the designer and
+// the property editors read.
+//
+// Each class lists its own published properties once, in declaration order, in a
+// TPropTable beside the class; GetPropList flattens a class's table with its
+// ancestors' (base classes first). A class that redeclares an inherited property
+// (to give it a new default, say) replaces the ancestor's entry in its slot, so the
+// slot order stays the base's. A property's Index is its slot in that list.
+//
+// Storing: a property is written when its stored rule (if any) says so and its
+// value differs from the declared default; one without a default is always written.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "System.h"
+
+namespace TypInfo {
+
+using System::TObject;
+
+enum class TTypeKind { Integer, Char, Enumeration, Float, String, Set, Class, Method };
+
+struct TTypeInfo {
+  std::string_view Name;
+  TTypeKind Kind = TTypeKind::Integer;
+  std::int64_t MinValue = 0;  // ordinal types
+  std::int64_t MaxValue = 0;
+  std::vector<std::string_view> Names;  // enumerations: value names by ordinal
+  const TTypeInfo* ElemType = nullptr;  // sets: the element enumeration
+  System::TClass ClassRef = nullptr;    // class-typed properties
+
+  // The ordinal's name for an enumeration ("" when out of range).
+  std::string_view NameOf(std::int64_t ordinal) const;
+  // The ordinal named `name` (case-insensitive), if any.
+  std::optional<std::int64_t> ValueOf(std::string_view name) const;
+};
+
+const TTypeInfo* IntegerType();
+const TTypeInfo* BooleanType();  // an enumeration False, True
+const TTypeInfo* StringType();
+const TTypeInfo* FloatType();
+
+struct TPropInfo {
+  std::string_view Name;
+  const TTypeInfo* Type = nullptr;
+  std::optional<std::int64_t> Default;            // ordinals and sets only; none: no default
+  std::function<bool(const TObject&)> StoredRule;  // none: stored
+
+  std::function<std::int64_t(const TObject&)> GetOrd;  // Integer, Char, Enumeration, Set
+  std::function<void(TObject&, std::int64_t)> SetOrd;
+  std::function<std::string(const TObject&)> GetStr;  // String
+  std::function<void(TObject&, const std::string&)> SetStr;
+  std::function<double(const TObject&)> GetFloat;  // Float
+  std::function<void(TObject&, double)> SetFloat;
+  std::function<TObject*(const TObject&)> GetObject;  // Class
+  std::function<void(TObject&, TObject*)> SetObject;
+  std::function<std::string(const TObject&)> GetMethodName;  // Method
+
+  int Index = -1;  // slot in the flattened list; set by GetPropList
+
+  // Whether a form file stores this property's current value.
+  bool IsStored(const TObject& instance) const;
+};
+
+struct TPropTable {
+  std::vector<TPropInfo> Own;  // in declaration order
+};
+
+// A published method with the notify-event signature, found by name.
+struct TMethodInfo {
+  std::string_view Name;
+  std::function<void(TObject& self, TObject* sender)> Invoke;
+};
+struct TMethodTable {
+  std::vector<TMethodInfo> Own;
+};
+
+// The class's published properties, base classes first, with Index set.
+std::vector<TPropInfo> GetPropList(System::TClass cls);
+// The property named `name` (case-insensitive), or nothing.
+std::optional<TPropInfo> GetPropInfo(System::TClass cls, std::string_view name);
+// The published method named `name` of the class or an ancestor, or null.
+const TMethodInfo* FindMethod(System::TClass cls, std::string_view name);
+
+// ---- table builders: accessors are written against the class, cast safely here ----
+
+template <typename C, typename G, typename S>
+TPropInfo OrdProp(std::string_view name, const TTypeInfo* type, G get, S set,
+                  std::optional<std::int64_t> def = std::nullopt) {
+  TPropInfo p;
+  p.Name = name;
+  p.Type = type;
+  p.Default = def;
+  p.GetOrd = [get](const TObject& o) {
+    return static_cast<std::int64_t>(get(static_cast<const C&>(o)));
+  };
+  p.SetOrd = [set](TObject& o, std::int64_t v) { set(static_cast<C&>(o), v); };
+  return p;
+}
+
+template <typename C>
+TPropInfo StrProp(std::string_view name, const std::string& (C::*get)() const,
+                  void (C::*set)(const std::string&)) {
+  TPropInfo p;
+  p.Name = name;
+  p.Type = StringType();
+  p.GetStr = [get](const TObject& o) { return (static_cast<const C&>(o).*get)(); };
+  p.SetStr = [set](TObject& o, const std::string& v) { (static_cast<C&>(o).*set)(v); };
+  return p;
+}
+
+// A persistent sub-object (a pen, a brush, a hand): read returns it, write assigns.
+template <typename C, typename T, typename G, typename S>
+TPropInfo ObjProp(std::string_view name, const TTypeInfo* type, G get, S set) {
+  TPropInfo p;
+  p.Name = name;
+  p.Type = type;
+  p.GetObject = [get](const TObject& o) -> TObject* { return get(static_cast<const C&>(o)); };
+  p.SetObject = [set](TObject& o, TObject* v) {
+    set(static_cast<C&>(o), dynamic_cast<T*>(v));
+  };
+  return p;
+}
+
+// An event: form files store the bound method's name.
+template <typename C, typename G>
+TPropInfo EventProp(std::string_view name, const TTypeInfo* type, G get) {
+  TPropInfo p;
+  p.Name = name;
+  p.Type = type;
+  p.GetMethodName = [get](const TObject& o) {
+    return std::string(get(static_cast<const C&>(o)).MethodName());
+  };
+  return p;
+}
+
+// A class-typed property's type info, made once per class.
+template <typename T>
+const TTypeInfo* ClassTypeOf() {
+  static const TTypeInfo info{T::StaticClass()->Name, TTypeKind::Class, 0, 0, {}, nullptr,
+                              T::StaticClass()};
+  return &info;
+}
+
+}  // namespace TypInfo
