@@ -106,7 +106,7 @@ void TPen::SetColor(TColor value) {
   Changed();
 }
 void TPen::SetWidth(int value) {
-  if (FData.Width == value) return;
+  if (value < 0 || FData.Width == value) return;  // a negative width is ignored
   FData.Width = value;
   Changed();
 }

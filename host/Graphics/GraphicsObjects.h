@@ -75,7 +75,7 @@ class TPen final : public TGraphicsObject {
   TPenStyle Style() const { return FData.Style; }
   TPenMode Mode() const { return FData.Mode; }
   void SetColor(TColor value);
-  void SetWidth(int value);
+  void SetWidth(int value);  // a negative width is ignored, as the host does
   void SetStyle(TPenStyle value);
   void SetMode(TPenMode value);
   void Assign(const Classes::TPersistent* source) override;

@@ -1,0 +1,113 @@
+// Forms and the application.
+//
+// TForm is the top-level window: it holds controls, owns the surface they paint on
+// (a raster of its client size), collects invalidated areas and paints them when the
+// message queue is idle. A form has no borders: its Width and Height are its client
+// size. Input comes in client coordinates and goes to the control under the point.
+//
+// TApplication runs the message loop over the process's clock: timers in due order,
+// then pending paints. Under a virtual clock, RunUntil jumps from one due timer to
+// the next without sleeping; under the system clock it waits for real.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "Controls.h"
+#include "Graphics/Raster.h"
+#include "Graphics/Recorder.h"
+#include "Messages.h"
+
+namespace Forms {
+
+using Controls::TControl;
+
+class TForm : public Controls::TWinControl, private Messages::TPaintTarget {
+  TOLLEN_CLASS(TForm)
+ public:
+  explicit TForm(Classes::TComponent* owner);
+  ~TForm() override;
+
+  void SetBounds(int left, int top, int width, int height) override;
+
+  const Graphics::TSurface& Surface() const { return FSurface; }
+  // Starts keeping every drawing call on this form (pixels are still drawn).
+  Graphics::TRecorder& StartRecording();
+  void StopRecording();
+
+  void InvalidateRect(const Types::TRect& r) override;
+  void Update() override;
+  void Invalidate() override;
+  // Paints the whole client area at once.
+  void PaintAll();
+  Types::TRect InvalidArea() const { return FInvalid; }
+
+  Graphics::TDevice* PaintDevice() override;
+  Types::TPoint ClientOrigin() const override { return {}; }
+
+  // Called after each paint with the area that changed (for a window to show it).
+  std::function<void(const Types::TRect&)> OnPresent;
+
+  // Input in client coordinates, delivered to the control under the point (or to
+  // the one that has the mouse captured, between a press and its release).
+  void MouseDown(Controls::TMouseButton button, Controls::TShiftState shift, int x,
+                 int y) override;
+  void MouseMove(Controls::TShiftState shift, int x, int y) override;
+  void MouseUp(Controls::TMouseButton button, Controls::TShiftState shift, int x,
+               int y) override;
+  // A press and release of the left button at one point.
+  void ClickAt(int x, int y);
+
+ private:
+  void PaintInvalid() override;
+  TControl* TargetAt(int x, int y) const;
+  void DragTo(int x, int y, Controls::TDragState state);
+
+  Graphics::TSurface FSurface;
+  std::unique_ptr<Graphics::TRasterDevice> FRaster;
+  std::unique_ptr<Graphics::TRecorder> FRecorder;
+  Types::TRect FInvalid;
+  TControl* FCaptured = nullptr;
+  TControl* FDragSource = nullptr;
+  TControl* FDragTarget = nullptr;
+  bool FDragAccepted = false;
+};
+
+// Where input comes from in a real window; the viewer supplies one.
+class TEventSource {
+ public:
+  virtual ~TEventSource() = default;
+  // Delivers what has arrived, waiting for input no later than `untilMs` (or
+  // indefinitely); returns false once the source has closed.
+  virtual bool Pump(std::optional<std::int64_t> untilMs) = 0;
+};
+
+class TApplication : public Classes::TComponent {
+  TOLLEN_CLASS(TApplication)
+ public:
+  TApplication();
+  ~TApplication() override;
+
+  // Fires the timers that are due and paints what is pending.
+  void ProcessMessages();
+  // Runs the loop until the clock reads `untilMs`: each due timer fires at its time,
+  // and pending paints happen whenever the queue is idle.
+  void RunUntil(std::int64_t untilMs);
+  void RunFor(std::int64_t ms);
+  // Runs until Terminate, or until nothing more can happen.
+  void Run();
+  void Terminate() { FTerminated = true; }
+  bool Terminated() const { return FTerminated; }
+
+  void SetEventSource(TEventSource* source) { FEventSource = source; }
+
+ private:
+  bool FTerminated = false;
+  TEventSource* FEventSource = nullptr;
+};
+
+TApplication& Application();
+
+}  // namespace Forms

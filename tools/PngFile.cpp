@@ -1,0 +1,105 @@
+#include "PngFile.h"
+
+#include <png.h>
+
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+#include "SysUtils.h"
+
+namespace Tools {
+
+namespace {
+
+struct TFileCloser {
+  void operator()(std::FILE* f) const { std::fclose(f); }
+};
+using TFile = std::unique_ptr<std::FILE, TFileCloser>;
+
+[[noreturn]] void Fail(const std::string& path, const std::string& what) {
+  throw SysUtils::Exception("Cannot " + what + " PNG file \"" + path + "\"");
+}
+
+// libpng reports errors through longjmp by default; an error callback that throws
+// keeps our stack unwinding in C++ instead.
+[[noreturn]] void PngError(png_structp, png_const_charp message) {
+  throw SysUtils::Exception(message);
+}
+void PngWarning(png_structp, png_const_charp) {}
+
+}  // namespace
+
+void WritePng(const Graphics::TSurface& surface, const std::string& path) {
+  if (surface.Empty()) Fail(path, "write an empty picture to");
+  TFile file(std::fopen(path.c_str(), "wb"));
+  if (!file) Fail(path, "create");
+  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, PngError, PngWarning);
+  png_infop info = png ? png_create_info_struct(png) : nullptr;
+  if (!info) {
+    png_destroy_write_struct(&png, nullptr);
+    Fail(path, "start");
+  }
+  std::vector<png_byte> row(static_cast<std::size_t>(surface.Width()) * 3);
+  try {
+    png_init_io(png, file.get());
+    png_set_IHDR(png, info, static_cast<png_uint_32>(surface.Width()),
+                 static_cast<png_uint_32>(surface.Height()), 8, PNG_COLOR_TYPE_RGB,
+                 PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_write_info(png, info);
+    for (int y = 0; y < surface.Height(); ++y) {
+      const Graphics::TPixel* src = surface.Row(y);
+      for (int x = 0; x < surface.Width(); ++x) {
+        row[3 * x] = static_cast<png_byte>(src[x] >> 16);
+        row[3 * x + 1] = static_cast<png_byte>(src[x] >> 8);
+        row[3 * x + 2] = static_cast<png_byte>(src[x]);
+      }
+      png_write_row(png, row.data());
+    }
+    png_write_end(png, nullptr);
+  } catch (const SysUtils::Exception& e) {
+    png_destroy_write_struct(&png, &info);
+    Fail(path, std::string("write (") + e.what() + ")");
+  }
+  png_destroy_write_struct(&png, &info);
+  if (std::fflush(file.get()) != 0) Fail(path, "finish");
+}
+
+Graphics::TSurface ReadPng(const std::string& path) {
+  TFile file(std::fopen(path.c_str(), "rb"));
+  if (!file) Fail(path, "open");
+  png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, PngError, PngWarning);
+  png_infop info = png ? png_create_info_struct(png) : nullptr;
+  if (!info) {
+    png_destroy_read_struct(&png, nullptr, nullptr);
+    Fail(path, "start");
+  }
+  Graphics::TSurface surface;
+  try {
+    png_init_io(png, file.get());
+    png_read_info(png, info);
+    png_set_expand(png);
+    png_set_strip_16(png);
+    png_set_gray_to_rgb(png);
+    png_set_strip_alpha(png);
+    png_read_update_info(png, info);
+    int width = static_cast<int>(png_get_image_width(png, info));
+    int height = static_cast<int>(png_get_image_height(png, info));
+    surface = Graphics::TSurface(width, height);
+    std::vector<png_byte> row(png_get_rowbytes(png, info));
+    for (int y = 0; y < height; ++y) {
+      png_read_row(png, row.data(), nullptr);
+      Graphics::TPixel* dst = surface.Row(y);
+      for (int x = 0; x < width; ++x)
+        dst[x] = (Graphics::TPixel{row[3 * x]} << 16) | (Graphics::TPixel{row[3 * x + 1]} << 8) |
+                 row[3 * x + 2];
+    }
+  } catch (const SysUtils::Exception& e) {
+    png_destroy_read_struct(&png, &info, nullptr);
+    Fail(path, std::string("read (") + e.what() + ")");
+  }
+  png_destroy_read_struct(&png, &info, nullptr);
+  return surface;
+}
+
+}  // namespace Tools
