@@ -35,6 +35,19 @@ TTimeParts DecodeTime(TDateTime time);
 void DecodeTime(TDateTime time, std::uint16_t& hour, std::uint16_t& min, std::uint16_t& sec,
                 std::uint16_t& msec);
 
+// The process-wide time format of TimeToStr, and the character that ":" in a
+// format stands for.
+extern std::string LongTimeFormat;
+extern char TimeSeparator;
+
+// Formats the time of day of `time` by `format`: h/hh hours (00-23), n/nn minutes
+// (also m/mm: this formatter knows no dates), s/ss seconds, z/zzz milliseconds, ":" the time
+// separator, "am/pm" and "a/p" a 12-hour clock, text in quotes as it stands, any
+// other character as it stands.
+std::string FormatTime(const std::string& format, TDateTime time);
+// The time of day in LongTimeFormat.
+std::string TimeToStr(TDateTime time);
+
 // Milliseconds since the Unix epoch in local time, as the clock keeps it.
 TDateTime MillisecondsToDateTime(std::int64_t ms);
 std::int64_t DateTimeToMilliseconds(TDateTime time);
