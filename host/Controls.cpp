@@ -23,7 +23,10 @@ System::TClass TControl::StaticClass() {
 
 TControl::TControl(TComponent* owner)
     : TComponent(owner), FFont(std::make_unique<Graphics::TFont>()) {
-  FFont->OnChange = [this](TObject*) { FontChanged(); };
+  FFont->OnChange = [this](TObject*) {
+    if (!FTakingParentFont) FParentFont = false;
+    FontChanged();
+  };
 }
 
 TControl::~TControl() {
@@ -64,13 +67,41 @@ void TControl::SetText(const std::string& value) {
 void TControl::SetColor(Graphics::TColor value) {
   if (FColor == value) return;
   FColor = value;
-  Invalidate();
+  FParentColor = false;
+  ColorChanged();
+}
+
+void TControl::SetParentFont(bool value) {
+  if (FParentFont == value) return;
+  FParentFont = value;
+  ParentFontChanged();
+}
+
+void TControl::SetParentColor(bool value) {
+  if (FParentColor == value) return;
+  FParentColor = value;
+  ParentColorChanged();
+}
+
+void TControl::ParentFontChanged() {
+  if (!FParentFont || !FParent) return;
+  FTakingParentFont = true;
+  FFont->Assign(&FParent->Font());
+  FTakingParentFont = false;
+}
+
+void TControl::ParentColorChanged() {
+  if (!FParentColor || !FParent || FColor == FParent->Color()) return;
+  FColor = FParent->Color();
+  ColorChanged();
 }
 
 void TControl::SetParent(TWinControl* parent) {
   if (parent == FParent) return;
   if (FParent) FParent->RemoveControl(this);
   if (parent) parent->InsertControl(this);
+  ParentFontChanged();
+  ParentColorChanged();
 }
 
 void TControl::Invalidate() {
@@ -184,6 +215,23 @@ TControl* TWinControl::ControlAtPos(Types::TPoint p) const {
   for (auto it = FControls.rbegin(); it != FControls.rend(); ++it)
     if ((*it)->Showing() && (*it)->BoundsRect().Contains(p)) return *it;
   return nullptr;
+}
+
+void TWinControl::ColorChanged() {
+  TControl::ColorChanged();
+  NotifyControls(false, true);
+}
+
+void TWinControl::FontChanged() {
+  TControl::FontChanged();
+  NotifyControls(true, false);
+}
+
+void TWinControl::NotifyControls(bool font, bool color) {
+  for (TControl* c : FControls) {
+    if (font) c->ParentFontChanged();
+    if (color) c->ParentColorChanged();
+  }
 }
 
 void TWinControl::InvalidateRect(const Types::TRect& r) {

@@ -88,6 +88,12 @@ class TControl : public TComponent {
   void SetFont(const Graphics::TFont& font) { FFont->Assign(&font); }
   Graphics::TColor Color() const { return FColor; }
   void SetColor(Graphics::TColor value);
+  // While on, the control takes its parent's font (or colour) and follows it; setting
+  // the control's own font (or colour) turns it off.
+  bool ParentFont() const { return FParentFont; }
+  void SetParentFont(bool value);
+  bool ParentColor() const { return FParentColor; }
+  void SetParentColor(bool value);
 
   TWinControl* Parent() const { return FParent; }
   virtual void SetParent(TWinControl* parent);
@@ -133,7 +139,11 @@ class TControl : public TComponent {
   // Hooks for subclasses, after the change has been stored.
   virtual void TextChanged() {}
   virtual void FontChanged() { Invalidate(); }
+  virtual void ColorChanged() { Invalidate(); }
   virtual void VisibleChanging() {}
+  // The parent's font or colour changed, or the control got a new parent.
+  void ParentFontChanged();
+  void ParentColorChanged();
 
   TControlStyle FControlStyle{csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};
 
@@ -145,6 +155,9 @@ class TControl : public TComponent {
   std::string FText;
   std::unique_ptr<Graphics::TFont> FFont;
   Graphics::TColor FColor = Graphics::clWindow;
+  bool FParentFont = true;
+  bool FParentColor = true;
+  bool FTakingParentFont = false;
   TWinControl* FParent = nullptr;
   TCursor FCursor = crDefault;
   std::string FHint;
@@ -195,6 +208,10 @@ class TWinControl : public TControl {
   virtual Types::TPoint ClientOrigin() const;
 
  protected:
+  void FontChanged() override;
+  void ColorChanged() override;
+  // Tells the controls that follow this one's font or colour.
+  void NotifyControls(bool font, bool color);
   // Paints the area `r` (client coordinates): background, then the controls in
   // order, each clipped to its bounds.
   void PaintArea(const Types::TRect& r);
@@ -218,6 +235,8 @@ TypInfo::TPropInfo Visible();
 TypInfo::TPropInfo Caption();
 TypInfo::TPropInfo Color(std::optional<std::int64_t> def = Graphics::clWindow);
 TypInfo::TPropInfo Font();
+TypInfo::TPropInfo ParentColor();
+TypInfo::TPropInfo ParentFont();
 TypInfo::TPropInfo DragCursor();
 TypInfo::TPropInfo DragMode();
 TypInfo::TPropInfo OnClick();

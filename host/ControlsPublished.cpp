@@ -33,6 +33,10 @@ const TTypeInfo* EventType(std::string_view name) {
 // this host has no actions, so both are stored by their default rule alone.
 bool IsVisibleStored(const System::TObject&) { return true; }
 bool IsOnClickStored(const System::TObject&) { return true; }
+bool IsFontStored(const System::TObject& o) { return !static_cast<const TControl&>(o).ParentFont(); }
+bool IsColorStored(const System::TObject& o) {
+  return !static_cast<const TControl&>(o).ParentColor();
+}
 
 std::int64_t BoolOrd(bool b) { return b ? 1 : 0; }
 }  // namespace
@@ -90,17 +94,31 @@ TPropInfo Caption() {
   return p;
 }
 TPropInfo Color(std::optional<std::int64_t> def) {
-  return OrdProp<TControl>(
+  TPropInfo p = OrdProp<TControl>(
       "Color", Graphics::ColorType(), [](const TControl& c) { return c.Color(); },
       [](TControl& c, std::int64_t v) { c.SetColor(static_cast<Graphics::TColor>(v)); }, def);
+  p.StoredRule = IsColorStored;
+  return p;
 }
 TPropInfo Font() {
-  return TypInfo::ObjProp<TControl, Graphics::TFont>(
+  TPropInfo p = TypInfo::ObjProp<TControl, Graphics::TFont>(
       "Font", TypInfo::ClassTypeOf<Graphics::TFont>(),
       [](const TControl& c) { return const_cast<Graphics::TFont*>(&c.Font()); },
       [](TControl& c, Graphics::TFont* f) {
         if (f) c.SetFont(*f);
       });
+  p.StoredRule = IsFontStored;
+  return p;
+}
+TPropInfo ParentColor() {
+  return OrdProp<TControl>(
+      "ParentColor", TypInfo::BooleanType(), [](const TControl& c) { return BoolOrd(c.ParentColor()); },
+      [](TControl& c, std::int64_t v) { c.SetParentColor(v != 0); }, 1);
+}
+TPropInfo ParentFont() {
+  return OrdProp<TControl>(
+      "ParentFont", TypInfo::BooleanType(), [](const TControl& c) { return BoolOrd(c.ParentFont()); },
+      [](TControl& c, std::int64_t v) { c.SetParentFont(v != 0); }, 1);
 }
 TPropInfo DragCursor() {
   return OrdProp<TControl>(

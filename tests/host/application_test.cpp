@@ -192,3 +192,32 @@ TEST(Input, AnAutomaticDragDropsOnAnAcceptingControl) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ParentFont, AControlFollowsItsParentUntilGivenAFontOfItsOwn) {
+  Forms::TForm form(nullptr);
+  form.Font().SetSize(14);
+  form.SetColor(Graphics::clNavy);
+  auto* probe = new TProbe(&form);
+  probe->SetParent(&form);
+  EXPECT_EQ(probe->Font().Size(), 14);
+  EXPECT_EQ(probe->Color(), Graphics::clNavy);
+  EXPECT_TRUE(probe->ParentFont());
+  form.Font().SetColor(Graphics::clRed);
+  form.SetColor(Graphics::clTeal);
+  EXPECT_EQ(probe->Font().Color(), Graphics::clRed);
+  EXPECT_EQ(probe->Color(), Graphics::clTeal);
+  probe->Font().SetSize(6);
+  probe->SetColor(Graphics::clLime);
+  EXPECT_FALSE(probe->ParentFont());
+  EXPECT_FALSE(probe->ParentColor());
+  form.Font().SetSize(20);
+  EXPECT_EQ(probe->Font().Size(), 6);
+  probe->SetParentFont(true);  // follows again at once
+  EXPECT_EQ(probe->Font().Size(), 20);
+  auto font = *TypInfo::GetPropInfo(Forms::TForm::StaticClass(), "Font");
+  EXPECT_TRUE(font.IsStored(form));
+}
+
+}  // namespace
