@@ -88,6 +88,11 @@ class TComponent : public TPersistent {
   // Called once the stored properties have been read.
   virtual void Loaded();
 
+  // Stored forms nest a component under its parent component; a control takes
+  // that as its Parent.
+  virtual TComponent* GetParentComponent() const { return nullptr; }
+  virtual void SetParentComponent(TComponent*) {}
+
  protected:
   virtual void Notification(TComponent* component, TOperation operation);
   TComponentState FComponentState;

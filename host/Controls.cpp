@@ -104,6 +104,12 @@ void TControl::SetParent(TWinControl* parent) {
   ParentColorChanged();
 }
 
+TComponent* TControl::GetParentComponent() const { return FParent; }
+
+void TControl::SetParentComponent(TComponent* parent) {
+  if (auto* window = dynamic_cast<TWinControl*>(parent)) SetParent(window);
+}
+
 void TControl::Invalidate() {
   if (FParent && Showing()) FParent->InvalidateRect(BoundsRect());
 }

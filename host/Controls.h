@@ -97,6 +97,8 @@ class TControl : public TComponent {
 
   TWinControl* Parent() const { return FParent; }
   virtual void SetParent(TWinControl* parent);
+  TComponent* GetParentComponent() const override;
+  void SetParentComponent(TComponent* parent) override;
 
   TControlStyle& ControlStyle() { return FControlStyle; }
   const TControlStyle& ControlStyle() const { return FControlStyle; }

@@ -133,37 +133,37 @@ TPropInfo DragMode() {
 }
 TPropInfo OnClick() {
   TPropInfo p = TypInfo::EventProp<TControl>("OnClick", EventType("TNotifyEvent"),
-                                             [](const TControl& c) -> const auto& { return c.OnClick; });
+                                             [](TControl& c) -> auto& { return c.OnClick; });
   p.StoredRule = IsOnClickStored;
   return p;
 }
 TPropInfo OnDblClick() {
   return TypInfo::EventProp<TControl>("OnDblClick", EventType("TNotifyEvent"),
-                                      [](const TControl& c) -> const auto& { return c.OnDblClick; });
+                                      [](TControl& c) -> auto& { return c.OnDblClick; });
 }
 TPropInfo OnDragDrop() {
   return TypInfo::EventProp<TControl>("OnDragDrop", EventType("TDragDropEvent"),
-                                      [](const TControl& c) -> const auto& { return c.OnDragDrop; });
+                                      [](TControl& c) -> auto& { return c.OnDragDrop; });
 }
 TPropInfo OnDragOver() {
   return TypInfo::EventProp<TControl>("OnDragOver", EventType("TDragOverEvent"),
-                                      [](const TControl& c) -> const auto& { return c.OnDragOver; });
+                                      [](TControl& c) -> auto& { return c.OnDragOver; });
 }
 TPropInfo OnEndDrag() {
   return TypInfo::EventProp<TControl>("OnEndDrag", EventType("TEndDragEvent"),
-                                      [](const TControl& c) -> const auto& { return c.OnEndDrag; });
+                                      [](TControl& c) -> auto& { return c.OnEndDrag; });
 }
 TPropInfo OnMouseDown() {
   return TypInfo::EventProp<TControl>("OnMouseDown", EventType("TMouseEvent"),
-                                      [](const TControl& c) -> const auto& { return c.OnMouseDown; });
+                                      [](TControl& c) -> auto& { return c.OnMouseDown; });
 }
 TPropInfo OnMouseMove() {
   return TypInfo::EventProp<TControl>("OnMouseMove", EventType("TMouseMoveEvent"),
-                                      [](const TControl& c) -> const auto& { return c.OnMouseMove; });
+                                      [](TControl& c) -> auto& { return c.OnMouseMove; });
 }
 TPropInfo OnMouseUp() {
   return TypInfo::EventProp<TControl>("OnMouseUp", EventType("TMouseEvent"),
-                                      [](const TControl& c) -> const auto& { return c.OnMouseUp; });
+                                      [](TControl& c) -> auto& { return c.OnMouseUp; });
 }
 
 }  // namespace Published

@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "ExtCtrls.h"
 #include "Platform/Clock.h"
 
 namespace Forms {
@@ -18,6 +19,13 @@ const TypInfo::TPropTable& FormProps() {
 Classes::TComponent* CreateForm(Classes::TComponent* owner) { return new TForm(owner); }
 }  // namespace
 
+// Forms and timers can be named by stored forms from the start.
+[[maybe_unused]] static const bool registered = [] {
+  Classes::RegisterClass(TForm::StaticClass());
+  Classes::RegisterClass(ExtCtrls::TTimer::StaticClass());
+  return true;
+}();
+
 // ---- TForm ----
 
 System::TClass TForm::StaticClass() {
@@ -29,6 +37,7 @@ System::TClass TForm::StaticClass() {
 TForm::TForm(Classes::TComponent* owner)
     : TWinControl(owner), FRaster(std::make_unique<Graphics::TRasterDevice>(FSurface)) {
   SetColor(Graphics::clBtnFace);
+  SetParentFont(false);  // a form has a font of its own, which its controls follow
 }
 
 TForm::~TForm() { Messages::Queue().CancelPaint(this); }

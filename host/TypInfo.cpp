@@ -45,6 +45,7 @@ const TTypeInfo* FloatType() {
 bool TPropInfo::IsStored(const TObject& instance) const {
   if (StoredRule && !StoredRule(instance)) return false;
   if (Default && GetOrd) return GetOrd(instance) != *Default;
+  if (GetStr) return !GetStr(instance).empty();  // an empty string is the default
   return true;
 }
 

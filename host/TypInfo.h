@@ -8,9 +8,11 @@
 // slot order stays the base's. A property's Index is its slot in that list.
 //
 // Storing: a property is written when its stored rule (if any) says so and its
-// value differs from the declared default; one without a default is always written.
+// value differs from the declared default; an ordinal without a default is always
+// written, a string whenever it is not empty.
 #pragma once
 
+#include <any>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -34,6 +36,9 @@ struct TTypeInfo {
   std::vector<std::string_view> Names;  // enumerations: value names by ordinal
   const TTypeInfo* ElemType = nullptr;  // sets: the element enumeration
   System::TClass ClassRef = nullptr;    // class-typed properties
+  // Integers that have names (colours, cursors): form files write the name.
+  std::optional<std::int64_t> (*IdentToInt)(std::string_view) = nullptr;
+  std::optional<std::string_view> (*IntToIdent)(std::int64_t) = nullptr;
 
   // The ordinal's name for an enumeration ("" when out of range).
   std::string_view NameOf(std::int64_t ordinal) const;
@@ -61,6 +66,9 @@ struct TPropInfo {
   std::function<TObject*(const TObject&)> GetObject;  // Class
   std::function<void(TObject&, TObject*)> SetObject;
   std::function<std::string(const TObject&)> GetMethodName;  // Method
+  // Binds a handler (a TEvent's Handler in a std::any) under a method name; false
+  // when the handler is not of this event's type.
+  std::function<bool(TObject&, const std::any& handler, const std::string& name)> SetMethod;
 
   int Index = -1;  // slot in the flattened list; set by GetPropList
 
@@ -72,10 +80,11 @@ struct TPropTable {
   std::vector<TPropInfo> Own;  // in declaration order
 };
 
-// A published method with the notify-event signature, found by name.
+// A published method, found by name. Bind gives a handler calling the method on
+// `self`, as the Handler of the method's event type held in a std::any.
 struct TMethodInfo {
   std::string_view Name;
-  std::function<void(TObject& self, TObject* sender)> Invoke;
+  std::function<std::any(TObject& self)> Bind;
 };
 struct TMethodTable {
   std::vector<TMethodInfo> Own;
@@ -128,16 +137,35 @@ TPropInfo ObjProp(std::string_view name, const TTypeInfo* type, G get, S set) {
   return p;
 }
 
-// An event: form files store the bound method's name.
-template <typename C, typename G>
-TPropInfo EventProp(std::string_view name, const TTypeInfo* type, G get) {
+// An event: form files store the bound method's name. `field` gives the event
+// member of an instance.
+template <typename C, typename F>
+TPropInfo EventProp(std::string_view name, const TTypeInfo* type, F field) {
   TPropInfo p;
   p.Name = name;
   p.Type = type;
-  p.GetMethodName = [get](const TObject& o) {
-    return std::string(get(static_cast<const C&>(o)).MethodName());
+  p.GetMethodName = [field](const TObject& o) {
+    return std::string(field(const_cast<C&>(static_cast<const C&>(o))).MethodName());
+  };
+  p.SetMethod = [field](TObject& o, const std::any& handler, const std::string& method) {
+    auto& event = field(static_cast<C&>(o));
+    using TEventType = std::remove_reference_t<decltype(event)>;
+    const auto* h = std::any_cast<typename TEventType::Handler>(&handler);
+    if (h == nullptr) return false;
+    event = TEventType(*h, method);
+    return true;
   };
   return p;
+}
+
+// A published method of the notify-event signature: void Method(TObject* sender).
+template <typename C>
+TMethodInfo NotifyMethod(std::string_view name, void (C::*method)(TObject*)) {
+  return {name, [method](TObject& self) -> std::any {
+            auto* target = &static_cast<C&>(self);
+            return std::function<void(TObject*)>(
+                [target, method](TObject* sender) { (target->*method)(sender); });
+          }};
 }
 
 // A class-typed property's type info, made once per class.

@@ -52,10 +52,7 @@ const TypInfo::TPropTable& VormProps() {
 
 const TypInfo::TMethodTable& VormMethods() {
   static const TypInfo::TMethodTable table{{
-      {"StyleChanged",
-       [](System::TObject& self, System::TObject* sender) {
-         static_cast<TVorm&>(self).StyleChanged(sender);
-       }},
+      TypInfo::NotifyMethod<TVorm>("StyleChanged", &TVorm::StyleChanged),
   }};
   return table;
 }

@@ -68,7 +68,8 @@ TEST(Vorm, StyleChangedIsAPublishedMethod) {
   TShape s;
   const TypInfo::TMethodInfo* m = TypInfo::FindMethod(TVorm::StaticClass(), "StyleChanged");
   ASSERT_NE(m, nullptr);
-  m->Invoke(s.V(), nullptr);
+  auto handler = std::any_cast<std::function<void(System::TObject*)>>(m->Bind(s.V()));
+  handler(nullptr);
   EXPECT_TRUE(s.PaintPending());
 }
 

@@ -1,0 +1,35 @@
+// Reading and writing components in the host's text form format.
+//
+// Writing walks each component's published properties in their order and writes
+// the stored ones: enumerations and colours by name, sets in brackets, strings
+// quoted, string lists as `Name.Strings = (...)`, persistent sub-objects as nested
+// paths (`Pen.Color`), events as method names. The components a root owns are
+// written inside it, each inside its parent component.
+//
+// Reading creates each component by its class name (Classes::GetClass) with the
+// root as owner and its enclosing object as parent component, in the loading
+// state, and sets the properties in the order the file gives. Events are bound to
+// the root's published methods by name once the whole file is read; then Loaded
+// runs on every component, root first. A bad file raises EReadError naming the
+// file, line and column; nothing of a failed read survives.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "Classes.h"
+#include "Classes/FormParser.h"
+
+namespace Classes {
+
+inline constexpr std::size_t kMaxFormFileSize = std::size_t{64} << 20;
+
+std::unique_ptr<TComponent> ReadComponentText(std::string_view text,
+                                              const std::string& source = "<form>");
+std::unique_ptr<TComponent> ReadComponentFile(const std::string& path);
+
+std::string WriteComponentText(const TComponent& root);
+void WriteComponentFile(const TComponent& root, const std::string& path);
+
+}  // namespace Classes
