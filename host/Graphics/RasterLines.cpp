@@ -1,0 +1,230 @@
+#include "Graphics/RasterLines.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+#include <vector>
+
+namespace Graphics::Raster {
+
+namespace {
+
+Wide CeilDiv(Wide a, Wide b) {  // b > 0
+  const Wide q = a / b;
+  return a % b != 0 && a > 0 ? q + 1 : q;
+}
+
+struct TSteps {
+  Coord First = 0;
+  Coord Last = -1;
+};
+
+// The steps i for which start + sign * i lies in lo..hi.
+TSteps StepsInside(Coord start, int sign, Coord lo, Coord hi) {
+  return sign > 0 ? TSteps{lo - start, hi - start} : TSteps{start - hi, start - lo};
+}
+
+Coord ClampToSteps(Wide value, Coord major) {
+  return static_cast<Coord>(std::clamp<Wide>(value, -1, major));
+}
+
+// A line stepping along its major axis; offset(i) = floor((2 i minor + major) /
+// (2 major)) is its minor coordinate after i steps, rounded with halves going up.
+struct TThinLine {
+  bool XMajor = true;
+  Coord Major = 0, Minor = 0;
+  int MajorSign = 1, MinorSign = 1;
+  Coord MajorStart = 0, MinorStart = 0;
+
+  TThinLine(TPoint64 from, TPoint64 to) {
+    const Coord dx = to.X - from.X, dy = to.Y - from.Y;
+    XMajor = std::abs(dx) >= std::abs(dy);
+    Major = XMajor ? std::abs(dx) : std::abs(dy);
+    Minor = XMajor ? std::abs(dy) : std::abs(dx);
+    MajorSign = (XMajor ? dx : dy) >= 0 ? 1 : -1;
+    MinorSign = (XMajor ? dy : dx) >= 0 ? 1 : -1;
+    MajorStart = XMajor ? from.X : from.Y;
+    MinorStart = XMajor ? from.Y : from.X;
+  }
+
+  // The steps whose pixels lie inside the clip, found without walking the rest.
+  TSteps VisibleSteps(const TBox& c) const {
+    TSteps steps = StepsInside(MajorStart, MajorSign, XMajor ? c.Left : c.Top,
+                               (XMajor ? c.Right : c.Bottom) - 1);
+    steps.First = std::max<Coord>(steps.First, 0);
+    steps.Last = std::min(steps.Last, Major - 1);
+    const TSteps offsets = StepsInside(MinorStart, MinorSign, XMajor ? c.Top : c.Left,
+                                       (XMajor ? c.Bottom : c.Right) - 1);
+    if (Minor == 0) {
+      if (offsets.First > 0 || offsets.Last < 0) return {};
+      return steps;
+    }
+    const Wide twoMinor = Wide{2} * Minor;
+    steps.First = std::max(
+        steps.First, ClampToSteps(CeilDiv((Wide{2} * offsets.First - 1) * Major, twoMinor), Major));
+    steps.Last =
+        std::min(steps.Last,
+                 ClampToSteps(CeilDiv((Wide{2} * offsets.Last + 1) * Major, twoMinor) - 1, Major));
+    return steps;
+  }
+
+  Coord MajorAt(Coord i) const { return MajorStart + MajorSign * i; }
+  Coord MinorAt(Coord k) const { return MinorStart + MinorSign * k; }
+};
+
+struct TCapsule {
+  double Ax, Ay, Bx, By;
+};
+
+// The x extent of the points of row y within `radius` of the segment.
+bool CapsuleRow(const TCapsule& c, double y, double radius, double& lo, double& hi) {
+  lo = std::numeric_limits<double>::infinity();
+  hi = -lo;
+  auto disc = [&](double cx, double cy) {
+    const double d = y - cy, q = radius * radius - d * d;
+    if (q < 0) return;
+    const double s = std::sqrt(q);
+    lo = std::min(lo, cx - s);
+    hi = std::max(hi, cx + s);
+  };
+  disc(c.Ax, c.Ay);
+  disc(c.Bx, c.By);
+  const double dx = c.Bx - c.Ax, dy = c.By - c.Ay, len2 = dx * dx + dy * dy;
+  if (len2 == 0) return lo <= hi;
+  // The band beside the segment: close to its line, and between its two ends.
+  const double ry = y - c.Ay, reach = radius * std::sqrt(len2);
+  double bandLo = -std::numeric_limits<double>::infinity(), bandHi = -bandLo;
+  auto limit = [&](double u, double v) {
+    bandLo = std::max(bandLo, c.Ax + std::min(u, v));
+    bandHi = std::min(bandHi, c.Ax + std::max(u, v));
+  };
+  if (dy != 0)
+    limit((ry * dx - reach) / dy, (ry * dx + reach) / dy);
+  else if (std::abs(ry) > radius)
+    return lo <= hi;
+  if (dx != 0)
+    limit(-ry * dy / dx, (len2 - ry * dy) / dx);
+  else if (ry * dy < 0 || ry * dy > len2)
+    return lo <= hi;
+  if (bandLo <= bandHi) {
+    lo = std::min(lo, bandLo);
+    hi = std::max(hi, bandHi);
+  }
+  return lo <= hi;
+}
+
+std::vector<TCapsule> Capsules(std::span<const TPoint64> points, bool closed, double shift) {
+  std::vector<TCapsule> capsules;
+  auto add = [&](TPoint64 a, TPoint64 b) {
+    capsules.push_back({static_cast<double>(a.X) - shift, static_cast<double>(a.Y) - shift,
+                        static_cast<double>(b.X) - shift, static_cast<double>(b.Y) - shift});
+  };
+  const std::size_t n = points.size();
+  for (std::size_t i = 0; i + 1 < n; ++i)
+    if (points[i] != points[i + 1]) add(points[i], points[i + 1]);
+  if (closed && n > 2 && points[n - 1] != points[0]) add(points[n - 1], points[0]);
+  if (capsules.empty() && closed && n > 0) add(points[0], points[0]);
+  return capsules;
+}
+
+// The pixels lo..hi (real bounds) as a span, kept near the clip so that huge
+// values convert safely.
+TSpan PixelSpan(double lo, double hi, const TBox& clip) {
+  const double left = static_cast<double>(clip.Left - 1), right = static_cast<double>(clip.Right);
+  return {static_cast<Coord>(std::clamp(std::ceil(lo), left, right)),
+          static_cast<Coord>(std::clamp(std::floor(hi), left, right))};
+}
+
+void PaintMerged(TPainter& painter, Coord y, std::vector<TSpan>& spans, TInk ink) {
+  std::sort(spans.begin(), spans.end(), [](TSpan a, TSpan b) { return a.First < b.First; });
+  TSpan current = spans.front();
+  for (const TSpan& s : spans) {
+    if (s.First <= current.Last + 1) {
+      current.Last = std::max(current.Last, s.Last);
+    } else {
+      painter.Paint(y, current, ink);
+      current = s;
+    }
+  }
+  painter.Paint(y, current, ink);
+}
+
+}  // namespace
+
+Coord DrawThinLine(TPainter& painter, const TLineInk& ink, TPoint64 from, TPoint64 to, Coord pos) {
+  const TThinLine line(from, to);
+  if (line.Major == 0 || painter.Empty()) return line.Major;
+  const TSteps steps = line.VisibleSteps(painter.Clip());
+  if (steps.First > steps.Last) return line.Major;
+  const Coord twoMajor = 2 * line.Major, twoMinor = 2 * line.Minor;
+  const Wide start = Wide{2} * steps.First * line.Minor + line.Major;
+  Coord offset = static_cast<Coord>(start / twoMajor);
+  Coord rest = static_cast<Coord>(start % twoMajor);
+  auto advance = [&] {
+    rest += twoMinor;
+    if (rest >= twoMajor) {
+      rest -= twoMajor;
+      ++offset;
+    }
+  };
+  if (!ink.Dash) {
+    // Every visible step lies inside the clip: write the pixels directly.
+    const TInk on = ink.On;
+    for (Coord i = steps.First; i <= steps.Last; ++i, advance()) {
+      const Coord x = line.XMajor ? line.MajorAt(i) : line.MinorAt(offset);
+      const Coord y = line.XMajor ? line.MinorAt(offset) : line.MajorAt(i);
+      TPixel& p = painter.Row(y)[x];
+      p = (p & on.And) ^ on.Xor;
+    }
+    return line.Major;
+  }
+  if (!line.XMajor) {
+    for (Coord i = steps.First; i <= steps.Last; ++i, advance())
+      painter.Run(line.MajorAt(i), line.MinorAt(offset), 1, 1, pos + i, ink);
+    return line.Major;
+  }
+  // Along x, the pixels of one row form a run painted at once.
+  Coord runStart = steps.First;
+  for (Coord i = steps.First; i <= steps.Last; ++i) {
+    const Coord row = offset;
+    advance();
+    if (i == steps.Last || offset != row) {
+      painter.Run(line.MinorAt(row), line.MajorAt(runStart), i - runStart + 1, line.MajorSign,
+                  pos + runStart, ink);
+      runStart = i + 1;
+    }
+  }
+  return line.Major;
+}
+
+void DrawWideLines(TPainter& painter, TInk ink, std::span<const TPoint64> points, bool closed,
+                   Coord width) {
+  if (painter.Empty()) return;
+  const double radius = static_cast<double>(width) / 2;
+  const std::vector<TCapsule> capsules = Capsules(points, closed, width % 2 == 0 ? 0.5 : 0.0);
+  if (capsules.empty()) return;
+  double top = std::numeric_limits<double>::infinity(), bottom = -top;
+  for (const TCapsule& c : capsules) {
+    top = std::min({top, c.Ay, c.By});
+    bottom = std::max({bottom, c.Ay, c.By});
+  }
+  const TBox& clip = painter.Clip();
+  const double firstRow = std::max(std::ceil(top - radius), static_cast<double>(clip.Top));
+  const double lastRow =
+      std::min(std::floor(bottom + radius), static_cast<double>(clip.Bottom - 1));
+  if (firstRow > lastRow) return;
+  std::vector<TSpan> spans;
+  for (auto y = static_cast<Coord>(firstRow); y <= static_cast<Coord>(lastRow); ++y) {
+    spans.clear();
+    for (const TCapsule& c : capsules) {
+      double lo = 0, hi = 0;
+      if (!CapsuleRow(c, static_cast<double>(y), radius, lo, hi)) continue;
+      const TSpan s = PixelSpan(lo, hi, clip);
+      if (!s.Empty()) spans.push_back(s);
+    }
+    if (!spans.empty()) PaintMerged(painter, y, spans, ink);
+  }
+}
+
+}  // namespace Graphics::Raster

@@ -1,0 +1,250 @@
+#include "Graphics/RasterShapes.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <vector>
+
+namespace Graphics::Raster {
+
+namespace {
+
+// Outlines taller than this restart their dash pattern at the clip instead of
+// walking every row above it: no surface is that tall, so only shapes reaching far
+// outside it are affected.
+constexpr Coord kMaxDashWalk = Coord{1} << 16;
+
+// x is a half width of the ellipse's row when x^2 b^2 <= a^2 (b^2 - y^2), all
+// doubled; T must hold the products exactly.
+template <typename T>
+bool FitsRow(Coord x, Coord a, Coord b, Coord y) {
+  return T{x} * x * b * b <= T{a} * a * (b - y) * (b + y);
+}
+
+template <typename T>
+Coord CorrectHalfWidth(Coord x, Coord a, Coord b, Coord y, Coord least) {
+  while (x + 2 <= a - 1 && FitsRow<T>(x + 2, a, b, y)) x += 2;
+  while (x - 2 >= least && !FitsRow<T>(x, a, b, y)) x -= 2;
+  return x;
+}
+
+// Rows of a shape for a range of y, each computed once.
+class TRowCache {
+ public:
+  TRowCache(const TRoundShape& shape, Coord first, Coord last) : FFirst(first) {
+    shape.Rows(first, last, FRows);
+  }
+  TSpan operator[](Coord y) const { return FRows[static_cast<std::size_t>(y - FFirst)]; }
+
+ private:
+  Coord FFirst;
+  std::vector<TSpan> FRows;
+};
+
+// The pixels of row y whose four neighbours are in the shape too; `rows` holds
+// y - 1 .. y + 1.
+TSpan Inside(const TRowCache& rows, Coord y) {
+  const TSpan up = rows[y - 1], row = rows[y], down = rows[y + 1];
+  if (up.Empty() || row.Empty() || down.Empty()) return {};
+  return {std::max({row.First + 1, up.First, down.First}),
+          std::min({row.Last - 1, up.Last, down.Last})};
+}
+
+// The rows of `shape` inside the clip, as first..last.
+bool VisibleRows(const TPainter& painter, const TRoundShape& shape, Coord& first, Coord& last) {
+  first = std::max(painter.Clip().Top, shape.Top());
+  last = std::min(painter.Clip().Bottom, shape.Bottom()) - 1;
+  return !shape.Empty() && first <= last;
+}
+
+// Walks a shape's width-1 outline clockwise and paints it with a dashed pen.
+class TOutlineWalk {
+ public:
+  TOutlineWalk(TPainter& painter, const TRoundShape& shape, const TLineInk& pen)
+      : FPainter(painter), FShape(shape), FPen(pen), FTop(shape.Top()), FLast(shape.Bottom() - 1) {
+    const bool whole = FLast - FTop < kMaxDashWalk;
+    FFrom = whole ? FTop : std::max(FTop, painter.Clip().Top - 1);
+    FTo = whole ? FLast : std::min(FLast, painter.Clip().Bottom);
+  }
+
+  void Walk() {
+    if (FShape.Empty() || FFrom > FTo) return;
+    if (FFrom == FTop) Run(FTop, FShape.Row(FTop).First, Length(FShape.Row(FTop)), +1);
+    RightSide();
+    if (FTo == FLast && FLast != FTop)
+      Run(FLast, FShape.Row(FLast).Last, Length(FShape.Row(FLast)), -1);
+    LeftSide();
+  }
+
+ private:
+  static Coord Length(TSpan s) { return s.Last - s.First + 1; }
+  // Rows above the middle (and the middle one) widen downwards; rows below narrow.
+  bool UpperHalf(Coord y) const { return 2 * y <= FTop + FLast; }
+
+  void Run(Coord y, Coord x, Coord length, int step) {
+    FPainter.Run(y, x, length, step, FPos, FPen);
+    FPos += length;
+  }
+
+  // Down the right side: the pixels of each row beyond its neighbour towards the
+  // middle, in the order the walk meets them.
+  void RightSide() {
+    const Coord first = std::max(FFrom, FTop + 1), last = std::min(FTo, FLast - 1);
+    if (first > last) return;
+    TSpan up = FShape.Row(first - 1), row = FShape.Row(first);
+    for (Coord y = first; y <= last; ++y) {
+      const TSpan down = FShape.Row(y + 1);
+      const TSpan toMiddle = UpperHalf(y) ? up : down;
+      const Coord start = std::min(row.Last, toMiddle.Last + 1);
+      if (UpperHalf(y))
+        Run(y, start, row.Last - start + 1, +1);
+      else
+        Run(y, row.Last, row.Last - start + 1, -1);
+      up = row;
+      row = down;
+    }
+  }
+
+  // Up the left side; a one-pixel row was painted on the way down.
+  void LeftSide() {
+    const Coord first = std::max(FFrom, FTop + 1), last = std::min(FTo, FLast - 1);
+    if (first > last) return;
+    TSpan down = FShape.Row(last + 1), row = FShape.Row(last);
+    for (Coord y = last; y >= first; --y) {
+      const TSpan up = FShape.Row(y - 1);
+      const TSpan toMiddle = UpperHalf(y) ? up : down;
+      const Coord end = std::max(row.First, toMiddle.First - 1);
+      if (row.First != row.Last) {
+        if (UpperHalf(y))
+          Run(y, row.First, end - row.First + 1, +1);
+        else
+          Run(y, end, end - row.First + 1, -1);
+      }
+      down = row;
+      row = up;
+    }
+  }
+
+  TPainter& FPainter;
+  const TRoundShape& FShape;
+  const TLineInk& FPen;
+  Coord FTop, FLast, FFrom = 0, FTo = -1;
+  Coord FPos = 0;
+};
+
+}  // namespace
+
+Coord EllipseHalfWidth(Coord width, Coord height, Coord row, Coord near) {
+  const Coord a = width, b = height;
+  const Coord y = std::abs(2 * row + 1 - b);
+  if (y <= 1) return a - 1;         // the middle rows reach both sides
+  const Coord least = (a + 1) & 1;  // the half width has the parity of a + 1
+  // Small figures settle exactly from a neighbour's width: over a whole figure the
+  // widths change by no more than its size.
+  const bool small = (a | b) < (Coord{1} << 15);
+  if (small && near >= least) return CorrectHalfWidth<Coord>(near, a, b, y, least);
+  const double estimate = static_cast<double>(a) *
+                          std::sqrt(static_cast<double>(b - y) * static_cast<double>(b + y)) /
+                          static_cast<double>(b);
+  Coord x = estimate >= static_cast<double>(a - 1) ? a - 1 : static_cast<Coord>(estimate);
+  if ((x & 1) != least) --x;
+  x = std::max(x, least);
+  // The estimate can be a unit off; settle it exactly where the products fit.
+  if (small) return CorrectHalfWidth<Coord>(x, a, b, y, least);
+  if ((a | b) < (Coord{1} << 31)) return CorrectHalfWidth<Wide>(x, a, b, y, least);
+  return x;
+}
+
+TRoundShape::TRoundShape(const TBox& box, Coord cornerWidth, Coord cornerHeight) : FBox(box) {
+  if (box.Empty()) {
+    FBox = {};
+    return;
+  }
+  FCornerWidth = std::clamp<Coord>(cornerWidth, 0, box.Width());
+  FCornerHeight = std::clamp<Coord>(cornerHeight, 0, box.Height());
+  if (FCornerWidth < 2 || FCornerHeight < 2) FCornerWidth = FCornerHeight = 1;
+}
+
+Coord TRoundShape::CornerRow(Coord y) const {
+  // Only the corner bands are cut; the bottom band mirrors the top one.
+  const Coord band = FCornerHeight / 2;
+  const Coord fromTop = y - FBox.Top, fromBottom = FBox.Bottom - 1 - y;
+  return fromTop < band ? fromTop : fromBottom < band ? fromBottom : -1;
+}
+
+Coord TRoundShape::CornerInset(Coord cornerRow, Coord& halfWidth) const {
+  halfWidth = EllipseHalfWidth(FCornerWidth, FCornerHeight, cornerRow, halfWidth);
+  return (FCornerWidth - 1 - halfWidth) / 2;
+}
+
+TSpan TRoundShape::Row(Coord y) const {
+  if (y < FBox.Top || y >= FBox.Bottom) return {};
+  const Coord corner = CornerRow(y);
+  Coord halfWidth = -1;
+  const Coord inset = corner < 0 ? 0 : CornerInset(corner, halfWidth);
+  return {FBox.Left + inset, FBox.Right - 1 - inset};
+}
+
+void TRoundShape::Rows(Coord first, Coord last, std::vector<TSpan>& rows) const {
+  rows.clear();
+  rows.reserve(static_cast<std::size_t>(std::max<Coord>(0, last - first + 1)));
+  const Coord mirrorSum = FBox.Top + FBox.Bottom - 1;
+  Coord halfWidth = -1, previousCorner = -2;
+  for (Coord y = first; y <= last; ++y) {
+    const Coord mirror = mirrorSum - y;
+    if (mirror < y && mirror >= first) {
+      rows.push_back(rows[static_cast<std::size_t>(mirror - first)]);
+      continue;
+    }
+    if (y < FBox.Top || y >= FBox.Bottom) {
+      rows.push_back({});
+      continue;
+    }
+    const Coord corner = CornerRow(y);
+    if (std::abs(corner - previousCorner) != 1) halfWidth = -1;  // no neighbour to start from
+    previousCorner = corner;
+    const Coord inset = corner < 0 ? 0 : CornerInset(corner, halfWidth);
+    rows.push_back({FBox.Left + inset, FBox.Right - 1 - inset});
+  }
+}
+
+void DrawRing(TPainter& painter, const TRoundShape& outer, const TRoundShape& inner,
+              const TInk* pen, const TBrushFill& brush) {
+  Coord first = 0, last = 0;
+  if ((!pen && !brush.Visible()) || !VisibleRows(painter, outer, first, last)) return;
+  const TRowCache innerRows(inner, first - 1, last + 1);
+  const bool sameShape = &outer == &inner;
+  const TRowCache outerRows = sameShape ? TRowCache(outer, 0, -1) : TRowCache(outer, first, last);
+  for (Coord y = first; y <= last; ++y) {
+    // Left to right along the row: pen, brush, pen.
+    const TSpan inside = Inside(innerRows, y);
+    const TSpan whole = sameShape ? innerRows[y] : outerRows[y];
+    if (inside.Empty()) {
+      if (pen) painter.Paint(y, whole, *pen);
+      continue;
+    }
+    if (pen) painter.Paint(y, {whole.First, std::min(whole.Last, inside.First - 1)}, *pen);
+    painter.Fill(y, inside, brush);
+    if (pen) painter.Paint(y, {std::max(whole.First, inside.Last + 1), whole.Last}, *pen);
+  }
+}
+
+void DrawDashedOutline(TPainter& painter, const TRoundShape& shape, const TLineInk& pen,
+                       const TBrushFill& brush) {
+  DrawRing(painter, shape, shape, nullptr, brush);
+  TOutlineWalk(painter, shape, pen).Walk();
+}
+
+void FillShape(TPainter& painter, const TRoundShape& shape, const TBrushFill& brush) {
+  Coord first = 0, last = 0;
+  if (!brush.Visible() || !VisibleRows(painter, shape, first, last)) return;
+  for (Coord y = first; y <= last; ++y) painter.Fill(y, shape.Row(y), brush);
+}
+
+void PaintShape(TPainter& painter, const TRoundShape& shape, TInk pen) {
+  Coord first = 0, last = 0;
+  if (!VisibleRows(painter, shape, first, last)) return;
+  for (Coord y = first; y <= last; ++y) painter.Paint(y, shape.Row(y), pen);
+}
+
+}  // namespace Graphics::Raster

@@ -1,0 +1,65 @@
+// Rectangles, rounded rectangles and ellipses for the raster device, as rows of
+// pixels: each row of such a shape is one span, found from the ellipse equation in
+// O(1), so a figure costs O(rows) plus its fills.
+#pragma once
+
+#include <vector>
+
+#include "Graphics/RasterPaint.h"
+
+namespace Graphics::Raster {
+
+// The pixels of a box [Left, Right) x [Top, Bottom) whose corners are cut by the
+// quarters of the ellipse inscribed in a cornerWidth x cornerHeight box. Corners
+// are clamped to the box; a corner under 2 pixels either way is square, and one as
+// big as the box makes the shape that box's ellipse. A pixel belongs to an ellipse
+// when its centre lies inside; every row and column of the box keeps at least its
+// middle pixels, so the ellipse touches all four sides and stays symmetric.
+class TRoundShape {
+ public:
+  TRoundShape() = default;  // no pixels
+  TRoundShape(const TBox& box, Coord cornerWidth, Coord cornerHeight);
+
+  Coord Top() const { return FBox.Top; }
+  Coord Bottom() const { return FBox.Bottom; }
+  bool Empty() const { return FBox.Empty(); }
+  TSpan Row(Coord y) const;
+  // Rows first..last, in order: each corner row starts from its neighbour's width,
+  // and the lower half mirrors the upper one, so a figure costs little beyond its
+  // fills.
+  void Rows(Coord first, Coord last, std::vector<TSpan>& rows) const;
+
+ private:
+  Coord CornerInset(Coord cornerRow, Coord& halfWidth) const;
+  // The corner row of row y, or -1 for a row between the corner bands.
+  Coord CornerRow(Coord y) const;
+
+  TBox FBox{};
+  Coord FCornerWidth = 1;
+  Coord FCornerHeight = 1;
+};
+
+// The doubled half width of row `row` of the ellipse in a width x height box
+// (both >= 2): the row covers the pixels whose centres lie within half of it.
+// `near`, when not negative, is a neighbouring row's result to start from.
+Coord EllipseHalfWidth(Coord width, Coord height, Coord row, Coord near = -1);
+
+// Fills the inside of `inner` with the brush (pixels of it whose four neighbours
+// also belong to it) and paints what `outer` has beyond that with `pen` (if any):
+// with outer == inner this is a width-1 outline.
+void DrawRing(TPainter& painter, const TRoundShape& outer, const TRoundShape& inner,
+              const TInk* pen, const TBrushFill& brush);
+
+// The shape's inside with the brush and its width-1 outline with a dashed pen. The
+// pattern runs clockwise from the left end of the top row: along the top row, down
+// the right side, back along the bottom row and up the left side.
+void DrawDashedOutline(TPainter& painter, const TRoundShape& shape, const TLineInk& pen,
+                       const TBrushFill& brush);
+
+// Every pixel of the shape with the brush.
+void FillShape(TPainter& painter, const TRoundShape& shape, const TBrushFill& brush);
+
+// Every pixel of the shape with the pen.
+void PaintShape(TPainter& painter, const TRoundShape& shape, TInk pen);
+
+}  // namespace Graphics::Raster
