@@ -11,4 +11,10 @@ void RegisterClasses() {
   Classes::RegisterClass(VormKlok::TVormKlok::StaticClass());
 }
 
+int StartAnimations(Classes::TComponent& root) {
+  int started = 0;
+  for (int i = 0; i < root.ComponentCount(); ++i) started += StartAnimations(*root.Components(i));
+  return started;
+}
+
 }  // namespace Tollenspiegel

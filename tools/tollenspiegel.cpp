@@ -1,34 +1,38 @@
 // tollenspiegel: the package's command-line tool.
-//
-//   tollenspiegel render [-o FILE.png]   draws the shape sheet and writes it as PNG
 #include <cstdio>
-#include <cstring>
 #include <exception>
 #include <string>
 #include <vector>
 
-#include "Forms.h"
 #include "PngFile.h"
+#include "Render.h"
 #include "ShapeSheet.h"
+#include "View.h"
 
 namespace {
 
+constexpr const char* kUsage =
+    "usage: tollenspiegel COMMAND [ARGUMENTS]\n"
+    "  render [FORM] [-o FILE.png] [--at HH:MM[:SS]] [--start]\n"
+    "         [-o FILE.gif --seconds S --fps F]\n"
+    "      draws a form (the bundled demo when none is given) headless, as a still\n"
+    "      at a virtual time, or as an animation with every timer firing on time\n"
+    "  view [FORM] [--start] [--screenshot FILE.png]\n"
+    "      shows a form in a window at real time\n"
+    "  sheet [-o FILE.png]\n"
+    "      draws every shape with pens of width 1 to 5\n";
+
 int Usage() {
-  std::fputs(
-      "usage: tollenspiegel render [-o FILE.png]\n"
-      "  render   draw the sheet of shapes and write it as a PNG picture\n",
-      stderr);
+  std::fputs(kUsage, stderr);
   return 2;
 }
 
-int Render(const std::vector<std::string>& args) {
-  std::string out = "tollenspiegel.png";
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "-o" && i + 1 < args.size())
-      out = args[++i];
-    else
-      return Usage();
-  }
+int Sheet(const std::vector<std::string>& args) {
+  std::string out = "shapes.png";
+  if (args.size() == 2 && args[0] == "-o")
+    out = args[1];
+  else if (!args.empty())
+    return Usage();
   auto form = Tools::BuildShapeSheet();
   form->PaintAll();
   form->PaintAll();  // a hexagon cell resizes itself in its first paint
@@ -42,9 +46,16 @@ int Render(const std::vector<std::string>& args) {
 
 int main(int argc, char** argv) {
   if (argc < 2) return Usage();
+  const std::string command = argv[1];
   std::vector<std::string> args(argv + 2, argv + argc);
   try {
-    if (std::strcmp(argv[1], "render") == 0) return Render(args);
+    if (command == "render") return Tools::Render(Tools::ParseRenderOptions(args));
+    if (command == "view") return Tools::View(Tools::ParseViewOptions(args));
+    if (command == "sheet") return Sheet(args);
+    if (command == "help" || command == "--help" || command == "-h") {
+      std::fputs(kUsage, stdout);
+      return 0;
+    }
   } catch (const std::exception& e) {
     std::fprintf(stderr, "tollenspiegel: %s\n", e.what());
     return 1;

@@ -1,0 +1,86 @@
+// The render tool: options, determinism, and timing of animations.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "FormFiles.h"
+#include "GifReader.h"
+#include "PngFile.h"
+#include "Render.h"
+
+namespace {
+
+std::string TempPath(const std::string& name) {
+  return (std::filesystem::temp_directory_path() / name).string();
+}
+
+std::string Bytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+TEST(RenderOptions, ParsesFlagsAndRefusesNonsense) {
+  auto o = Tools::ParseRenderOptions({"my.form", "-o", "x.gif", "--at", "10:09:30", "--seconds",
+                                      "2.5", "--fps", "10", "--start"});
+  EXPECT_EQ(o.FormPath, "my.form");
+  EXPECT_EQ(o.Output, "x.gif");
+  EXPECT_EQ(o.AtMsOfDay, (10 * 3600 + 9 * 60 + 30) * 1000);
+  EXPECT_DOUBLE_EQ(o.Seconds, 2.5);
+  EXPECT_EQ(o.Fps, 10);
+  EXPECT_TRUE(o.Start);
+  EXPECT_EQ(Tools::ParseTimeOfDay("7:05"), (7 * 3600 + 5 * 60) * 1000);
+  for (auto bad : std::vector<std::vector<std::string>>{
+           {"--at", "25:00"}, {"--at", "noon"}, {"--fps", "0"}, {"--seconds", "-1"},
+           {"--fps"}, {"--wobble"}, {"a.form", "b.form"}})
+    EXPECT_THROW(Tools::ParseRenderOptions(bad), SysUtils::Exception) << bad[0];
+}
+
+TEST(Render, TheDemoGivesTheSameBytesAtTheSameTime) {
+  std::string a = TempPath("tollen_render_a.png"), b = TempPath("tollen_render_b.png");
+  Tools::TRenderOptions o;
+  o.FormPath = Tools::DemoFormPath();
+  o.AtMsOfDay = Tools::ParseTimeOfDay("10:09:30");
+  o.Output = a;
+  ASSERT_EQ(Tools::Render(o), 0);
+  o.Output = b;
+  ASSERT_EQ(Tools::Render(o), 0);
+  EXPECT_EQ(Bytes(a), Bytes(b));
+  EXPECT_GT(Bytes(a).size(), 1000u);
+  o.AtMsOfDay = Tools::ParseTimeOfDay("10:10:00");
+  Tools::Render(o);
+  EXPECT_NE(Bytes(a), Bytes(b));
+}
+
+// A clock with seconds changes once a second: 25 frames a second for two seconds
+// are stored as the frames where the picture changed, their delays adding up.
+TEST(Render, AnAnimationKeepsRealTime) {
+  std::string form = TempPath("tollen_clock.form");
+  std::ofstream(form) << "object F: TForm\n Width = 80\n Height = 80\n"
+                         " object K: TVormKlok\n  Width = 80\n  Height = 80\n  Seconde = True\n"
+                         " end\nend\n";
+  Tools::TRenderOptions o;
+  o.FormPath = form;
+  o.Output = TempPath("tollen_clock.gif");
+  o.AtMsOfDay = Tools::ParseTimeOfDay("10:09:30") + 500;
+  o.Seconds = 2;
+  o.Fps = 25;
+  ASSERT_EQ(Tools::Render(o), 0);
+  auto frames = TestSupport::ReadGif(o.Output);
+  ASSERT_EQ(frames.size(), 2u);  // the start, and the tick at 1 s (the one at 2 s is after)
+  int total = 0;
+  for (const auto& f : frames) total += f.DelayCs;
+  EXPECT_EQ(total, 200);
+  EXPECT_EQ(frames[0].DelayCs, 100);  // the first tick comes a second after loading
+}
+
+TEST(Render, AFormFileThatIsNotAFormIsRefused) {
+  std::string path = TempPath("tollen_not_form.form");
+  std::ofstream(path) << "object T: TTimer\nend\n";
+  EXPECT_THROW(Tools::LoadForm(path), SysUtils::Exception);
+}
+
+}  // namespace

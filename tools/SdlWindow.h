@@ -1,0 +1,45 @@
+// A window of the platform (SDL2) that shows a form and feeds it input.
+//
+// The window holds a texture of the form's surface; each paint the form reports
+// (OnPresent) updates just that area of the texture and shows the frame. Input
+// arrives through Pump, which the application's loop calls while it waits for the
+// next timer.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "Forms.h"
+
+struct SDL_Window;
+struct SDL_Renderer;
+struct SDL_Texture;
+
+namespace Tools {
+
+class TSdlWindow final : public Forms::TEventSource {
+ public:
+  // Opens a window for `form`; raises SysUtils::Exception when there is no display.
+  explicit TSdlWindow(Forms::TForm& form);
+  ~TSdlWindow() override;
+  TSdlWindow(const TSdlWindow&) = delete;
+  TSdlWindow& operator=(const TSdlWindow&) = delete;
+
+  bool Pump(std::optional<std::int64_t> untilMs) override;
+
+  // The picture the window shows now, read back from the renderer.
+  Graphics::TSurface ReadBack() const;
+  int FramesShown() const { return FFramesShown; }
+
+ private:
+  void Present(const Types::TRect& area);
+  bool Handle(const void* event);
+
+  Forms::TForm& FForm;
+  SDL_Window* FWindow = nullptr;
+  SDL_Renderer* FRenderer = nullptr;
+  SDL_Texture* FTexture = nullptr;
+  int FFramesShown = 0;
+};
+
+}  // namespace Tools

@@ -1,0 +1,51 @@
+#include "View.h"
+
+#include <cstdio>
+
+#include "FormFiles.h"
+#include "PngFile.h"
+#include "SdlWindow.h"
+#include "Tollenspiegel.h"
+
+namespace Tools {
+
+TViewOptions ParseViewOptions(const std::vector<std::string>& args) {
+  TViewOptions o;
+  o.FormPath = DemoFormPath();
+  bool formGiven = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (a == "--start") {
+      o.Start = true;
+    } else if (a == "--screenshot" && i + 1 < args.size()) {
+      o.Screenshot = args[++i];
+    } else if (!a.empty() && a[0] != '-' && !formGiven) {
+      o.FormPath = a;
+      formGiven = true;
+    } else {
+      throw SysUtils::Exception("unknown option \"" + a + "\"");
+    }
+  }
+  return o;
+}
+
+int View(const TViewOptions& o) {
+  std::unique_ptr<Forms::TForm> form = LoadForm(o.FormPath);
+  if (o.Start) Tollenspiegel::StartAnimations(*form);
+  TSdlWindow window(*form);
+  if (!o.Screenshot.empty()) {
+    // Let the first timers fire and their paints show, then take the picture.
+    Forms::Application().SetEventSource(&window);
+    Forms::Application().RunFor(200);
+    Forms::Application().SetEventSource(nullptr);
+    WritePng(window.ReadBack(), o.Screenshot);
+    std::printf("wrote %s\n", o.Screenshot.c_str());
+    return 0;
+  }
+  Forms::Application().SetEventSource(&window);
+  Forms::Application().Run();
+  Forms::Application().SetEventSource(nullptr);
+  return 0;
+}
+
+}  // namespace Tools

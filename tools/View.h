@@ -1,0 +1,20 @@
+// `tollenspiegel view`: a form in a real window at real time.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace Tools {
+
+struct TViewOptions {
+  std::string FormPath;
+  bool Start = false;
+  std::string Screenshot;  // when set: write the first shown picture there and close
+};
+
+TViewOptions ParseViewOptions(const std::vector<std::string>& args);
+
+// Shows the form until its window is closed; without a display, says so and fails.
+int View(const TViewOptions& options);
+
+}  // namespace Tools
