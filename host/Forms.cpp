@@ -4,6 +4,7 @@
 
 #include "ExtCtrls.h"
 #include "Platform/Clock.h"
+#include "Platform/Window.h"
 
 namespace Forms {
 
@@ -77,6 +78,12 @@ void TForm::Update() {
 void TForm::PaintAll() {
   Invalidate();
   Update();
+}
+
+std::unique_ptr<Graphics::TBitmap> TForm::GetFormImage() const {
+  auto image = std::make_unique<Graphics::TBitmap>();
+  image->SetSurface(FSurface);
+  return image;
 }
 
 void TForm::PaintInvalid() {
@@ -210,6 +217,18 @@ void TApplication::Run() {
     RunUntil(FEventSource ? std::numeric_limits<std::int64_t>::max()
                           : *queue.NextDue());
   }
+}
+
+void TApplication::Run(TForm& mainForm) {
+  Platform::TWindow window(mainForm);
+  TEventSource* previous = FEventSource;
+  FEventSource = &window;
+  struct TRestore {
+    TApplication& App;
+    TEventSource* Source;
+    ~TRestore() { App.FEventSource = Source; }
+  } restore{*this, previous};
+  Run();
 }
 
 TApplication& Application() {

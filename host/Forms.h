@@ -42,6 +42,8 @@ class TForm : public Controls::TWinControl, private Messages::TPaintTarget {
   void Invalidate() override;
   // Paints the whole client area at once.
   void PaintAll();
+  // A copy of what the form shows.
+  std::unique_ptr<Graphics::TBitmap> GetFormImage() const;
   Types::TRect InvalidArea() const { return FInvalid; }
 
   Graphics::TDevice* PaintDevice() override;
@@ -98,6 +100,9 @@ class TApplication : public Classes::TComponent {
   void RunFor(std::int64_t ms);
   // Runs until Terminate, or until nothing more can happen.
   void Run();
+  // Shows `mainForm` in a window of its own and runs until that window is closed;
+  // raises SysUtils::Exception when there is no display.
+  void Run(TForm& mainForm);
   void Terminate() { FTerminated = true; }
   bool Terminated() const { return FTerminated; }
 

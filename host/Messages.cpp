@@ -32,7 +32,8 @@ bool TMessageQueue::DispatchDueTimers() {
     if (t.Due <= now) due.emplace_back(t.Due, t.Id);
   std::stable_sort(due.begin(), due.end(),
                    [](const auto& a, const auto& b) { return a.first < b.first; });
-  for (const auto& [when, id] : due) {
+  for (const auto& entry : due) {
+    const TTimerId id = entry.second;
     auto it = std::find_if(FTimers.begin(), FTimers.end(), [id](const TTimer& t) { return t.Id == id; });
     if (it == FTimers.end()) continue;  // killed by an earlier handler
     it->Due += it->Interval;

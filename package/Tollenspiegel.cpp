@@ -1,6 +1,8 @@
 #include "Tollenspiegel.h"
 
 #include "Classes.h"
+#include "GolfTekst.h"
+#include "LichtKrant.h"
 #include "VormKlok.h"
 #include "Vormen.h"
 
@@ -9,10 +11,19 @@ namespace Tollenspiegel {
 void RegisterClasses() {
   Classes::RegisterClass(Vormen::TVorm::StaticClass());
   Classes::RegisterClass(VormKlok::TVormKlok::StaticClass());
+  Classes::RegisterClass(LichtKrant::TLichtKrant::StaticClass());
+  Classes::RegisterClass(GolfTekst::TGolfTekst::StaticClass());
 }
 
 int StartAnimations(Classes::TComponent& root) {
   int started = 0;
+  if (auto* ticker = dynamic_cast<LichtKrant::TLichtKrant*>(&root)) {
+    ticker->Start();
+    ++started;
+  } else if (auto* wave = dynamic_cast<GolfTekst::TGolfTekst*>(&root)) {
+    wave->Start();
+    ++started;
+  }
   for (int i = 0; i < root.ComponentCount(); ++i) started += StartAnimations(*root.Components(i));
   return started;
 }

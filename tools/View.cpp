@@ -4,7 +4,7 @@
 
 #include "FormFiles.h"
 #include "PngFile.h"
-#include "SdlWindow.h"
+#include "Platform/Window.h"
 #include "Tollenspiegel.h"
 
 namespace Tools {
@@ -32,19 +32,17 @@ TViewOptions ParseViewOptions(const std::vector<std::string>& args) {
 int View(const TViewOptions& o) {
   std::unique_ptr<Forms::TForm> form = LoadForm(o.FormPath);
   if (o.Start) Tollenspiegel::StartAnimations(*form);
-  TSdlWindow window(*form);
-  if (!o.Screenshot.empty()) {
-    // Let the first timers fire and their paints show, then take the picture.
-    Forms::Application().SetEventSource(&window);
-    Forms::Application().RunFor(200);
-    Forms::Application().SetEventSource(nullptr);
-    WritePng(window.ReadBack(), o.Screenshot);
-    std::printf("wrote %s\n", o.Screenshot.c_str());
+  if (o.Screenshot.empty()) {
+    Forms::Application().Run(*form);
     return 0;
   }
+  // Let the first timers fire and their paints show, then take the picture.
+  Platform::TWindow window(*form);
   Forms::Application().SetEventSource(&window);
-  Forms::Application().Run();
+  Forms::Application().RunFor(200);
   Forms::Application().SetEventSource(nullptr);
+  WritePng(window.ReadBack(), o.Screenshot);
+  std::printf("wrote %s\n", o.Screenshot.c_str());
   return 0;
 }
 

@@ -1,5 +1,6 @@
 #include "Graphics/Bitmap.h"
 
+#include "Graphics/BmpFile.h"
 #include "Graphics/Raster.h"
 
 namespace Graphics {
@@ -67,5 +68,7 @@ void TBitmap::Assign(const Classes::TPersistent* source) {
   }
   Classes::TPersistent::Assign(source);
 }
+
+void TBitmap::SaveToFile(const std::string& path) const { WriteBmpFile(FSurface, path); }
 
 }  // namespace Graphics

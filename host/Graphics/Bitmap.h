@@ -7,6 +7,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "Classes.h"
 #include "Graphics/Canvas.h"
@@ -52,6 +53,8 @@ class TBitmap : public Classes::TPersistent {
   TPicture Picture() const;
 
   void Assign(const Classes::TPersistent* source) override;
+  // Writes the picture as a 24-bit Windows bitmap file.
+  void SaveToFile(const std::string& path) const;
 
  private:
   void BindCanvas();

@@ -1,4 +1,4 @@
-#include "SdlWindow.h"
+#include "Platform/Window.h"
 
 #include <SDL.h>
 
@@ -6,7 +6,7 @@
 
 #include "Platform/Clock.h"
 
-namespace Tools {
+namespace Platform {
 
 namespace {
 [[noreturn]] void Fail(const std::string& what) {
@@ -31,7 +31,7 @@ Controls::TShiftState ShiftOf() {
 }
 }  // namespace
 
-TSdlWindow::TSdlWindow(Forms::TForm& form) : FForm(form) {
+TWindow::TWindow(Forms::TForm& form) : FForm(form) {
   if (!SDL_getenv("DISPLAY") && !SDL_getenv("WAYLAND_DISPLAY") && !SDL_getenv("SDL_VIDEODRIVER"))
     throw SysUtils::Exception("no display to show the form on (is DISPLAY set?)");
   if (SDL_Init(SDL_INIT_VIDEO) != 0) Fail("no display to show the form on");
@@ -56,7 +56,7 @@ TSdlWindow::TSdlWindow(Forms::TForm& form) : FForm(form) {
   FForm.PaintAll();
 }
 
-TSdlWindow::~TSdlWindow() {
+TWindow::~TWindow() {
   FForm.OnPresent = nullptr;
   if (FTexture) SDL_DestroyTexture(FTexture);
   if (FRenderer) SDL_DestroyRenderer(FRenderer);
@@ -64,7 +64,7 @@ TSdlWindow::~TSdlWindow() {
   SDL_Quit();
 }
 
-void TSdlWindow::Present(const Types::TRect& area) {
+void TWindow::Present(const Types::TRect& area) {
   const Graphics::TSurface& s = FForm.Surface();
   Types::TRect r = area.Intersect(s.Bounds());
   if (!r.IsEmpty()) {
@@ -78,7 +78,7 @@ void TSdlWindow::Present(const Types::TRect& area) {
   ++FFramesShown;
 }
 
-bool TSdlWindow::Handle(const void* raw) {
+bool TWindow::Handle(const void* raw) {
   const auto& e = *static_cast<const SDL_Event*>(raw);
   switch (e.type) {
     case SDL_QUIT:
@@ -101,11 +101,11 @@ bool TSdlWindow::Handle(const void* raw) {
   return true;
 }
 
-bool TSdlWindow::Pump(std::optional<std::int64_t> untilMs) {
+bool TWindow::Pump(std::optional<std::int64_t> untilMs) {
   SDL_Event e;
   while (SDL_PollEvent(&e))
     if (!Handle(&e)) return false;
-  std::int64_t now = Platform::Clock().NowMs();
+  std::int64_t now = Clock().NowMs();
   if (untilMs && *untilMs <= now) return true;
   int wait = untilMs ? static_cast<int>(std::min<std::int64_t>(*untilMs - now, 1 << 30)) : -1;
   if (wait < 0 ? SDL_WaitEvent(&e) : SDL_WaitEventTimeout(&e, wait)) {
@@ -114,11 +114,11 @@ bool TSdlWindow::Pump(std::optional<std::int64_t> untilMs) {
   return true;
 }
 
-Graphics::TSurface TSdlWindow::ReadBack() const {
+Graphics::TSurface TWindow::ReadBack() const {
   Graphics::TSurface s(std::max(1, FForm.Width()), std::max(1, FForm.Height()));
   SDL_RenderReadPixels(FRenderer, nullptr, SDL_PIXELFORMAT_RGB888, s.Row(0),
                        s.Stride() * static_cast<int>(sizeof(Graphics::TPixel)));
   return s;
 }
 
-}  // namespace Tools
+}  // namespace Platform

@@ -15,15 +15,15 @@ struct SDL_Window;
 struct SDL_Renderer;
 struct SDL_Texture;
 
-namespace Tools {
+namespace Platform {
 
-class TSdlWindow final : public Forms::TEventSource {
+class TWindow final : public Forms::TEventSource {
  public:
   // Opens a window for `form`; raises SysUtils::Exception when there is no display.
-  explicit TSdlWindow(Forms::TForm& form);
-  ~TSdlWindow() override;
-  TSdlWindow(const TSdlWindow&) = delete;
-  TSdlWindow& operator=(const TSdlWindow&) = delete;
+  explicit TWindow(Forms::TForm& form);
+  ~TWindow() override;
+  TWindow(const TWindow&) = delete;
+  TWindow& operator=(const TWindow&) = delete;
 
   bool Pump(std::optional<std::int64_t> untilMs) override;
 
@@ -42,4 +42,4 @@ class TSdlWindow final : public Forms::TEventSource {
   int FFramesShown = 0;
 };
 
-}  // namespace Tools
+}  // namespace Platform

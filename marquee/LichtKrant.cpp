@@ -1,0 +1,88 @@
+#include "LichtKrant.h"
+
+#include <limits>
+
+namespace LichtKrant {
+
+const TypInfo::TTypeInfo* RichtingType() {
+  static const TypInfo::TTypeInfo info{"TRichting", TypInfo::TTypeKind::Enumeration, 0, 1,
+                                       {"NaarLinks", "NaarRechts"}};
+  return &info;
+}
+
+namespace {
+
+const TypInfo::TPropTable& LichtKrantProps() {
+  static const TypInfo::TPropTable table{{
+      TypInfo::OrdProp<TLichtKrant>(
+          "TijdPerStap", TypInfo::IntegerType(),
+          [](const TLichtKrant& l) { return l.TijdPerStap(); },
+          [](TLichtKrant& l, std::int64_t v) { l.SetTijdPerStap(static_cast<std::int32_t>(v)); },
+          100),
+      // No default: the direction is always stored, so it overrides what a stored
+      // negative step time did to it while loading.
+      TypInfo::OrdProp<TLichtKrant>(
+          "Richting", RichtingType(), [](const TLichtKrant& l) { return l.Richting(); },
+          [](TLichtKrant& l, std::int64_t v) { l.SetRichting(static_cast<TRichting>(v)); }),
+  }};
+  return table;
+}
+
+Classes::TComponent* CreateLichtKrant(Classes::TComponent* owner) {
+  return new TLichtKrant(owner);
+}
+
+// |value|, with the one negative 32-bit value that has no positive twin kept in range.
+int Magnitude(std::int32_t value) {
+  if (value == std::numeric_limits<std::int32_t>::min()) return std::numeric_limits<int>::max();
+  return value < 0 ? -value : value;
+}
+
+}  // namespace
+
+System::TClass TLichtKrant::StaticClass() {
+  static const System::TClassInfo info{"TLichtKrant", StdCtrls::TLabel::StaticClass(),
+                                       CreateLichtKrant, &LichtKrantProps()};
+  return &info;
+}
+
+TLichtKrant::TLichtKrant(Classes::TComponent* owner) : TLabel(owner) {
+  FStapTimer = std::make_unique<ExtCtrls::TTimer>(this);
+  FStapTimer->SetEnabled(false);
+  FTijdPerStap = 100;
+  FStapTimer->SetInterval(100);
+  FStapTimer->SetOnTimer([this](System::TObject* sender) { Roteer(sender); });
+}
+
+TLichtKrant::~TLichtKrant() { FStapTimer.reset(); }
+
+void TLichtKrant::Start() {
+  FStartTekst = Caption();
+  FStapTimer->SetEnabled(true);
+}
+
+void TLichtKrant::Stop(bool restore) {
+  FStapTimer->SetEnabled(false);
+  if (restore) SetCaption(FStartTekst);
+}
+
+void TLichtKrant::Roteer(System::TObject*) {
+  std::string s = Caption();
+  if (s.empty()) return;  // nothing to move, and no first or last character to read
+  if (FRichting == NaarRechts) {
+    s.insert(s.begin(), s.back());
+    s.pop_back();
+  } else {
+    s.push_back(s.front());
+    s.erase(s.begin());
+  }
+  SetCaption(s);
+}
+
+void TLichtKrant::SetTijdPerStap(std::int32_t value) {
+  FTijdPerStap = value;
+  if (value < 0) FRichting = FRichting == NaarRechts ? NaarLinks : NaarRechts;
+  FStapTimer->SetInterval(Magnitude(value));
+}
+
+}  // namespace LichtKrant
