@@ -102,6 +102,7 @@ void TGlyphCache::Trim() {
   while (FSizes.size() > 1 && (FSizes.size() > kMaxSizes || bytes > kMaxBytes)) {
     bytes -= FSizes.back()->Bytes();
     FSizes.pop_back();
+    ++FGeneration;
   }
 }
 

@@ -70,10 +70,13 @@ class TGlyphCache {
   // The face at `em` pixels, made the most recently used.
   TSizedFace& At(TFace& face, int em);
   std::size_t Sizes() const { return FSizes.size(); }
+  // Changes whenever a sized face is dropped, so pointers kept elsewhere know to go.
+  unsigned Generation() const { return FGeneration; }
 
  private:
   void Trim();
 
+  unsigned FGeneration = 0;
   std::vector<std::unique_ptr<TSizedFace>> FSizes;  // most recently used first
 };
 

@@ -84,10 +84,32 @@ struct TSizedFont {
   TCell Cell;
 };
 
+// The font resolved last: a caption drawn letter by letter asks for the same font
+// again and again, and finding it anew (name matching, cache order) would cost more
+// than drawing the letter.
+struct TLastFont {
+  std::string Name;
+  int Height = 0;
+  std::uint64_t Style = 0;
+  unsigned FolderGeneration = 0;
+  unsigned CacheGeneration = 0;
+  TSizedFace* Glyphs = nullptr;
+  TCell Cell;
+};
+
 TSizedFont SizedFor(const TFontData& font) {
+  static TLastFont last;
+  TGlyphCache& cache = TGlyphCache::Instance();
+  if (last.Glyphs != nullptr && last.Height == font.Height && last.Style == font.Style.Bits() &&
+      last.FolderGeneration == FaceFolderGeneration() &&
+      last.CacheGeneration == cache.Generation() && last.Name == font.Name)
+    return {*last.Glyphs, last.Cell};
   TFace& face = FaceFor(font);
   TCell cell = FaceCell(face.Design(), font.Height);
-  return {TGlyphCache::Instance().At(face, cell.Em), cell};
+  TSizedFace& glyphs = cache.At(face, cell.Em);
+  last = {font.Name, font.Height, font.Style.Bits(), FaceFolderGeneration(), cache.Generation(),
+          &glyphs, cell};
+  return {glyphs, cell};
 }
 
 TLines FaceLines(const TSizedFont& f) {

@@ -72,14 +72,23 @@ TFaceFiles FilesFor(TFamily family, TFontStyles style) {
   return {stem + suffix + extension, stem + extension};
 }
 
-// TOLLEN_FONT_DIR replaces the default face's folder, so a test can point it at a
-// folder without faces.
-std::string_view FaceFolder() {
-  static const std::string defaultFolder = fs::path{TOLLEN_DEFAULT_FACE}.parent_path().string();
+std::string DefaultFolder() {
   const char* dir = std::getenv("TOLLEN_FONT_DIR");
   if (dir != nullptr && *dir != '\0') return dir;
-  return defaultFolder;
+  return fs::path{TOLLEN_DEFAULT_FACE}.parent_path().string();
 }
+
+struct TFolderSetting {
+  std::string Folder = DefaultFolder();
+  unsigned Generation = 0;
+};
+
+TFolderSetting& FolderSetting() {
+  static TFolderSetting setting;
+  return setting;
+}
+
+std::string_view FaceFolder() { return FolderSetting().Folder; }
 
 int NonNegative(long value) { return static_cast<int>(std::clamp(value, 0L, 1L << 20)); }
 
@@ -185,6 +194,14 @@ FT_FaceRec_* TFace::AtSize(int em) {
   FEm = em;
   return FFace.get();
 }
+
+void SetFaceFolder(const std::string& folder) {
+  TFolderSetting& setting = FolderSetting();
+  setting.Folder = folder.empty() ? fs::path{TOLLEN_DEFAULT_FACE}.parent_path().string() : folder;
+  ++setting.Generation;
+}
+
+unsigned FaceFolderGeneration() { return FolderSetting().Generation; }
 
 TFace& FaceFor(const TFontData& font) {
   static TFaceRegistry registry;

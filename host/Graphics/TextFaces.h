@@ -2,7 +2,8 @@
 //
 // A font's name picks a family of the default face's folder (mono, serif or sans)
 // and its bold/italic style the variant file, falling back to the family's regular
-// file. TOLLEN_FONT_DIR, when set, replaces the default face's folder. Each file is
+// file. TOLLEN_FONT_DIR, read once at the first use, or SetFaceFolder replaces the
+// default face's folder. Each file is
 // loaded once and kept for the process; FreeType stays out of this header.
 #pragma once
 
@@ -47,6 +48,11 @@ class TFace {
   TDesignMetrics FDesign;
   int FEm = 0;
 };
+
+// Looks for faces in `folder` from now on (empty: the default face's folder).
+void SetFaceFolder(const std::string& folder);
+// Changes whenever SetFaceFolder does, so a cache of resolved fonts knows to forget.
+unsigned FaceFolderGeneration();
 
 // The loaded face for `font`; raises SysUtils::Exception naming the file when
 // neither the variant nor the family's regular file can be found or loaded.

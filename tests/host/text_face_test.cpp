@@ -12,6 +12,7 @@
 
 #include "Graphics/Canvas.h"
 #include "Graphics/Text.h"
+#include "Graphics/TextFaces.h"
 #include "SysUtils.h"
 #include "Windows.h"
 #include "support/Pixels.h"
@@ -169,21 +170,17 @@ TEST(Advances, BoldIsAtLeastAsWideAndLooksDifferent) {
   }
 }
 
-// Points TOLLEN_FONT_DIR at a fresh folder for one test and puts it back after.
+// Points the face folder at a fresh folder for one test and puts it back after.
 class TFontFolder {
  public:
   TFontFolder()
       : FPath(fs::temp_directory_path() /
               ("tollen-fonts-" + std::to_string(::getpid()) + "-" + std::to_string(++FCount))) {
     fs::create_directories(FPath);
-    if (const char* old = std::getenv("TOLLEN_FONT_DIR")) FOld = old;
-    ::setenv("TOLLEN_FONT_DIR", FPath.c_str(), 1);
+    Text::SetFaceFolder(FPath.string());
   }
   ~TFontFolder() {
-    if (FOld)
-      ::setenv("TOLLEN_FONT_DIR", FOld->c_str(), 1);
-    else
-      ::unsetenv("TOLLEN_FONT_DIR");
+    Text::SetFaceFolder("");
     std::error_code ignored;
     fs::remove_all(FPath, ignored);
   }
@@ -192,7 +189,6 @@ class TFontFolder {
  private:
   static inline int FCount = 0;
   fs::path FPath;
-  std::optional<std::string> FOld;
 };
 
 TEST(FontFolder, MissingFacesRaiseNamingTheFile) {
