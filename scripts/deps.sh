@@ -8,6 +8,7 @@ packages=(
   libfreetype-dev libpng-dev libsdl2-dev
   fonts-dejavu-core
   clang libclang-rt-14-dev
+  xvfb xauth
 )
 
 missing=()
