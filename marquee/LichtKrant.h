@@ -50,7 +50,7 @@ class TLichtKrant : public StdCtrls::TLabel {
   std::int32_t FTijdPerStap = 100;
   TRichting FRichting = NaarLinks;
   // Made with the label as its owner; held here so it goes before the label does.
-  std::unique_ptr<ExtCtrls::TTimer> FStapTimer;
+  ExtCtrls::TTimer* FStapTimer;  // owned through the control's owner list
 };
 
 }  // namespace LichtKrant

@@ -153,7 +153,7 @@ System::TClass TGolfTekst::StaticClass() {
 
 TGolfTekst::TGolfTekst(Classes::TComponent* owner) : TGraphicControl(owner) {
   FKleuren = std::make_unique<TKleuren>();
-  FStapTimer = std::make_unique<ExtCtrls::TTimer>(this);
+  FStapTimer = new ExtCtrls::TTimer(this);
   FStapTimer->SetEnabled(false);
   FTijdPerStap = 100;
   FStapTimer->SetInterval(100);
@@ -168,7 +168,7 @@ TGolfTekst::TGolfTekst(Classes::TComponent* owner) : TGraphicControl(owner) {
 
 TGolfTekst::~TGolfTekst() {
   FKleuren.reset();
-  FStapTimer.reset();
+  delete FStapTimer;  // before the control goes; it leaves the owner list as it does
 }
 
 // ---- operations ----

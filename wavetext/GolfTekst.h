@@ -98,7 +98,7 @@ class TGolfTekst : public Controls::TGraphicControl {
   void SizeOrPlace(TWave& wave);
   void DrawLetters(const TWave& wave);
 
-  std::unique_ptr<ExtCtrls::TTimer> FStapTimer;  // made with the control as its owner
+  ExtCtrls::TTimer* FStapTimer;  // owned through the control's owner list
   std::int32_t FTijdPerStap = 0;
   std::int32_t FGolfLengte = 0;
   std::int32_t FRuimteTussenLetters = 0;
