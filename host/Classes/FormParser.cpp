@@ -215,6 +215,12 @@ class TParser {
     return root;
   }
 
+  TFormValue SingleValue() {
+    TFormValue v = Value(0);
+    if (FToken.Kind != TTok::End) Fail("the end of the value");
+    return v;
+  }
+
  private:
   void Take() { FToken = FLexer.Next(); }
   [[noreturn]] void Fail(const std::string& expected) const {
@@ -362,6 +368,10 @@ class TParser {
 
 TFormObject ParseForm(std::string_view text, const std::string& source) {
   return TParser(text, source).Form();
+}
+
+TFormValue ParseFormValue(std::string_view text, const std::string& source) {
+  return TParser(text, source).SingleValue();
 }
 
 }  // namespace Classes

@@ -63,5 +63,7 @@ inline constexpr int kMaxDepth = 64;
 
 // Parses a whole form; `source` names it in error messages.
 TFormObject ParseForm(std::string_view text, const std::string& source);
+// Parses one value (as after "Name = "), and nothing after it.
+TFormValue ParseFormValue(std::string_view text, const std::string& source);
 
 }  // namespace Classes

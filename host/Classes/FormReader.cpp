@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "Classes/Strings.h"
+#include "Classes/PropertyText.h"
 #include "Classes/Streaming.h"
 #include "TypInfo.h"
 
@@ -107,74 +108,14 @@ class TReader {
 
   void SetValue(TComponent& component, TObject& target, const TPropInfo& info,
                 const TFormValue& v) {
-    const std::string name(info.Name);
-    switch (info.Type->Kind) {
-      case TTypeKind::Integer:
-      case TTypeKind::Char:
-        info.SetOrd(target, IntegerOf(info, v));
-        return;
-      case TTypeKind::Enumeration:
-        info.SetOrd(target, EnumOf(*info.Type, v, name));
-        return;
-      case TTypeKind::Set:
-        info.SetOrd(target, SetOf(*info.Type, v, name));
-        return;
-      case TTypeKind::Float:
-        if (v.Kind == TKind::Float)
-          info.SetFloat(target, v.Float);
-        else if (v.Kind == TKind::Integer)
-          info.SetFloat(target, static_cast<double>(v.Integer));
-        else
-          Fail(v.Pos, "expected a number for " + name);
-        return;
-      case TTypeKind::String:
-        if (v.Kind != TKind::String) Fail(v.Pos, "expected a string for " + name);
-        info.SetStr(target, v.Text);
-        return;
-      case TTypeKind::Method:
-        if (v.Kind != TKind::Identifier || !info.SetMethod)
-          Fail(v.Pos, "expected a method name for " + name);
-        if (&target != &component) Fail(v.Pos, "events of sub-objects cannot be stored");
-        FEvents.push_back({&component, info, v});
-        return;
-      case TTypeKind::Class:
-        Fail(v.Pos, name + " is an object: set its properties, as " + name + ".Name = ...");
+    if (info.Type->Kind != TTypeKind::Method) {
+      Classes::SetValue(target, info, v, FSource);
+      return;
     }
-  }
-
-  std::int64_t IntegerOf(const TPropInfo& info, const TFormValue& v) const {
-    std::int64_t value = 0;
-    if (v.Kind == TKind::Integer) {
-      value = v.Integer;
-    } else if (v.Kind == TKind::Identifier && info.Type->IdentToInt) {
-      auto named = info.Type->IdentToInt(v.Text);
-      if (!named) Fail(v.Pos, "\"" + v.Text + "\" is not a name of " + std::string(info.Type->Name));
-      value = *named;
-    } else {
-      Fail(v.Pos, "expected an integer for " + std::string(info.Name));
-    }
-    const auto& t = *info.Type;
-    if (t.MinValue < t.MaxValue && (value < t.MinValue || value > t.MaxValue))
-      Fail(v.Pos, std::to_string(value) + " is out of range for " + std::string(info.Name) + " (" +
-                      std::to_string(t.MinValue) + " to " + std::to_string(t.MaxValue) + ")");
-    return value;
-  }
-
-  std::int64_t EnumOf(const TypInfo::TTypeInfo& type, const TFormValue& v,
-                      const std::string& name) const {
-    if (v.Kind != TKind::Identifier) Fail(v.Pos, "expected a value of " + std::string(type.Name) + " for " + name);
-    auto value = type.ValueOf(v.Text);
-    if (!value) Fail(v.Pos, "\"" + v.Text + "\" is not a value of " + std::string(type.Name));
-    return *value;
-  }
-
-  std::int64_t SetOf(const TypInfo::TTypeInfo& type, const TFormValue& v,
-                     const std::string& name) const {
-    if (v.Kind != TKind::Set) Fail(v.Pos, "expected a set in brackets for " + name);
-    std::uint64_t bits = 0;
-    for (const TFormValue& item : v.Items)
-      bits |= std::uint64_t{1} << EnumOf(*type.ElemType, item, name);
-    return static_cast<std::int64_t>(bits);
+    if (v.Kind != TKind::Identifier || !info.SetMethod)
+      Fail(v.Pos, "expected a method name for " + std::string(info.Name));
+    if (&target != &component) Fail(v.Pos, "events of sub-objects cannot be stored");
+    FEvents.push_back({&component, info, v});
   }
 
   void BindEvents() {
