@@ -1,0 +1,171 @@
+#include "DsgnIntf.h"
+
+#include <algorithm>
+
+#include "Classes/PropertyText.h"
+
+namespace DsgnIntf {
+
+namespace {
+
+struct TPropertyRegistration {
+  const TypInfo::TTypeInfo* Type;
+  System::TClass ComponentClass;
+  std::string PropertyName;
+  TPropertyEditorClass Editor;
+};
+
+struct TComponentRegistration {
+  System::TClass ComponentClass;
+  TComponentEditorClass Editor;
+};
+
+struct TRegistries {
+  std::vector<TPalettePage> Pages;
+  std::vector<TPropertyRegistration> PropertyEditors;
+  std::vector<TComponentRegistration> ComponentEditors;
+};
+
+TRegistries& Registries() {
+  static TRegistries registries;
+  return registries;
+}
+
+bool SameText(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return std::tolower(static_cast<unsigned char>(x)) ==
+                  std::tolower(static_cast<unsigned char>(y));
+         });
+}
+
+// How closely a registration fits: -1 not at all; a named property beats a class,
+// a class beats none, and a nearer class beats a farther one.
+int Fit(const TPropertyRegistration& r, System::TClass cls, const TypInfo::TPropInfo& prop) {
+  if (r.Type != prop.Type && (r.Type == nullptr || r.Type->Name != prop.Type->Name)) return -1;
+  if (!r.PropertyName.empty() && !SameText(r.PropertyName, prop.Name)) return -1;
+  int score = r.PropertyName.empty() ? 0 : 1000;
+  if (r.ComponentClass != nullptr) {
+    int depth = 0;
+    System::TClass c = cls;
+    while (c != nullptr && c != r.ComponentClass) {
+      c = c->Parent;
+      ++depth;
+    }
+    if (c == nullptr) return -1;
+    score += 500 - std::min(depth, 499);
+  }
+  return score;
+}
+
+}  // namespace
+
+// ---- TPropertyEditor ----
+
+TPropertyEditor::TPropertyEditor(TDesigner& designer, Classes::TPersistent& instance,
+                                 TypInfo::TPropInfo prop)
+    : FDesigner(designer), FInstance(instance), FProp(std::move(prop)) {}
+
+TPropertyAttributes TPropertyEditor::GetAttributes() {
+  if (FProp.Type->Kind == TypInfo::TTypeKind::Class) return {paSubProperties, paReadOnly};
+  if (FProp.Type->Kind == TypInfo::TTypeKind::Enumeration) return {paValueList, paRevertable};
+  return {paRevertable};
+}
+
+std::string TPropertyEditor::GetValue() { return Classes::ValueText(FInstance, FProp); }
+
+void TPropertyEditor::SetValue(const std::string& value) {
+  Classes::SetValueText(FInstance, FProp, value);
+  FDesigner.Modified();
+}
+
+std::string TPropertyEditor::GetStrValue() const {
+  return FProp.GetStr ? FProp.GetStr(FInstance) : std::string();
+}
+
+void TPropertyEditor::SetStrValue(const std::string& value) {
+  if (!FProp.SetStr) return;
+  FProp.SetStr(FInstance, value);
+  FDesigner.Modified();
+}
+
+TPropertyAttributes TStringProperty::GetAttributes() { return {paMultiSelect, paRevertable}; }
+
+// ---- TComponentEditor ----
+
+void TComponentEditor::Edit() {
+  if (GetVerbCount() > 0) ExecuteVerb(0);
+}
+
+// ---- registries ----
+
+void RegisterComponents(const std::string& page, std::initializer_list<System::TClass> classes) {
+  auto& pages = Registries().Pages;
+  auto it = std::find_if(pages.begin(), pages.end(),
+                         [&](const TPalettePage& p) { return SameText(p.Name, page); });
+  if (it == pages.end()) it = pages.insert(pages.end(), TPalettePage{page, {}});
+  for (System::TClass c : classes) {
+    if (std::find(it->Classes.begin(), it->Classes.end(), c) == it->Classes.end())
+      it->Classes.push_back(c);
+    Classes::RegisterClass(c);  // what the palette shows, a form may name
+  }
+}
+
+void RegisterPropertyEditor(const TypInfo::TTypeInfo* propertyType, System::TClass componentClass,
+                            const std::string& propertyName, TPropertyEditorClass editorClass) {
+  Registries().PropertyEditors.push_back({propertyType, componentClass, propertyName, editorClass});
+}
+
+void RegisterComponentEditor(System::TClass componentClass, TComponentEditorClass editorClass) {
+  Registries().ComponentEditors.push_back({componentClass, editorClass});
+}
+
+const std::vector<TPalettePage>& PalettePages() { return Registries().Pages; }
+
+const TPalettePage* FindPalettePage(std::string_view name) {
+  for (const TPalettePage& p : Registries().Pages)
+    if (SameText(p.Name, name)) return &p;
+  return nullptr;
+}
+
+std::unique_ptr<TPropertyEditor> GetPropertyEditor(TDesigner& designer,
+                                                   Classes::TPersistent& instance,
+                                                   const TypInfo::TPropInfo& prop) {
+  const TPropertyRegistration* best = nullptr;
+  int bestFit = -1;
+  for (const TPropertyRegistration& r : Registries().PropertyEditors) {
+    int fit = Fit(r, instance.ClassType(), prop);
+    if (fit >= bestFit && fit >= 0) {
+      best = &r;
+      bestFit = fit;
+    }
+  }
+  if (best) return best->Editor.Create(designer, instance, prop);
+  if (prop.Type->Kind == TypInfo::TTypeKind::String)
+    return std::make_unique<TStringProperty>(designer, instance, prop);
+  return std::make_unique<TPropertyEditor>(designer, instance, prop);
+}
+
+std::unique_ptr<TComponentEditor> GetComponentEditor(Classes::TComponent& component,
+                                                     TDesigner& designer) {
+  // The registration for the nearest ancestor class; the latest among equals.
+  const TComponentRegistration* best = nullptr;
+  int bestDepth = 0;
+  for (const TComponentRegistration& r : Registries().ComponentEditors) {
+    int depth = 0;
+    System::TClass c = component.ClassType();
+    while (c != nullptr && c != r.ComponentClass) {
+      c = c->Parent;
+      ++depth;
+    }
+    if (c != nullptr && (best == nullptr || depth <= bestDepth)) {
+      best = &r;
+      bestDepth = depth;
+    }
+  }
+  if (best) return best->Editor.Create(component, designer);
+  return std::make_unique<TComponentEditor>(component, designer);
+}
+
+void ClearRegistrations() { Registries() = {}; }
+
+}  // namespace DsgnIntf
