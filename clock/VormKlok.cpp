@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "DsgnIntf.h"
 #include "SysUtils.h"
 
 namespace VormKlok {
@@ -297,5 +298,7 @@ void TVormKlok::DrawHand(const TWijzer& hand, long double angle, long double fac
   canvas.Pen().SetColor(hand.Kleur);
   canvas.LineTo(FMidden.X + RoundInt(length * sine), FMidden.Y - RoundInt(length * cosine));
 }
+
+void Register() { DsgnIntf::RegisterComponents("Tollenspiegel", {TVormKlok::StaticClass()}); }
 
 }  // namespace VormKlok

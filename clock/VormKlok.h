@@ -86,4 +86,7 @@ class TVormKlok : public Vormen::TVorm {
   std::vector<std::unique_ptr<TWijzer>> FOwnedHands;
 };
 
+// The designer's registration: puts TVormKlok on the palette page "Tollenspiegel".
+void Register();
+
 }  // namespace VormKlok

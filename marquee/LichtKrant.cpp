@@ -2,6 +2,8 @@
 
 #include <limits>
 
+#include "DsgnIntf.h"
+
 namespace LichtKrant {
 
 const TypInfo::TTypeInfo* RichtingType() {
@@ -86,5 +88,7 @@ void TLichtKrant::SetTijdPerStap(std::int32_t value) {
   if (value < 0) FRichting = FRichting == NaarRechts ? NaarLinks : NaarRechts;
   FStapTimer->SetInterval(Magnitude(value));
 }
+
+void Register() { DsgnIntf::RegisterComponents("Tollenspiegel", {TLichtKrant::StaticClass()}); }
 
 }  // namespace LichtKrant

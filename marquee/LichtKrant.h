@@ -53,4 +53,7 @@ class TLichtKrant : public StdCtrls::TLabel {
   ExtCtrls::TTimer* FStapTimer;  // owned through the control's owner list
 };
 
+// The designer's registration: puts TLichtKrant on the palette page "Tollenspiegel".
+void Register();
+
 }  // namespace LichtKrant

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "DsgnIntf.h"
 #include "System.h"
 
 namespace Vormen {
@@ -207,5 +208,7 @@ void TVorm::DrawFigure(int i, int r, int b) {
       break;  // an ordinal outside the figures draws nothing more
   }
 }
+
+void Register() { DsgnIntf::RegisterComponents("Tollenspiegel", {TVorm::StaticClass()}); }
 
 }  // namespace Vormen

@@ -54,4 +54,7 @@ class TVorm : public Controls::TGraphicControl {
   std::unique_ptr<Graphics::TBrush> FAchtergrond;
 };
 
+// The designer's registration: puts TVorm on the palette page "Tollenspiegel".
+void Register();
+
 }  // namespace Vormen

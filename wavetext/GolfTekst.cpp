@@ -5,6 +5,7 @@
 #include <numbers>
 #include <string_view>
 
+#include "DsgnIntf.h"
 #include "System.h"
 #include "Windows.h"
 
@@ -349,5 +350,7 @@ void TGolfTekst::DrawLetters(const TWave& wave) {
     x += canvas.PenPos().X - left + std::int64_t{FRuimteTussenLetters};
   }
 }
+
+void Register() { DsgnIntf::RegisterComponents("Tollenspiegel", {TGolfTekst::StaticClass()}); }
 
 }  // namespace GolfTekst

@@ -112,4 +112,7 @@ class TGolfTekst : public Controls::TGraphicControl {
   double FFase = 0;
 };
 
+// The designer's registration: puts TGolfTekst on the palette page "Tollenspiegel".
+void Register();
+
 }  // namespace GolfTekst
