@@ -4,6 +4,9 @@
 #include <string>
 #include <vector>
 
+#include <iostream>
+
+#include "DesignShell.h"
 #include "PngFile.h"
 #include "Render.h"
 #include "ShapeSheet.h"
@@ -19,6 +22,8 @@ constexpr const char* kUsage =
     "      at a virtual time, or as an animation with every timer firing on time\n"
     "  view [FORM] [--start] [--screenshot FILE.png]\n"
     "      shows a form in a window at real time\n"
+    "  design\n"
+    "      a designer on the terminal, one command a line (\"help\" lists them)\n"
     "  sheet [-o FILE.png]\n"
     "      draws every shape with pens of width 1 to 5\n";
 
@@ -52,6 +57,10 @@ int main(int argc, char** argv) {
     if (command == "render") return Tools::Render(Tools::ParseRenderOptions(args));
     if (command == "view") return Tools::View(Tools::ParseViewOptions(args));
     if (command == "sheet") return Sheet(args);
+    if (command == "design") {
+      Tools::RegisterForDesign();
+      return Tools::TDesignShell(std::cin, std::cout).Run();
+    }
     if (command == "help" || command == "--help" || command == "-h") {
       std::fputs(kUsage, stdout);
       return 0;
