@@ -75,10 +75,7 @@ void TComponent::SetName(const std::string& name) { FName = name; }
 
 TComponent* TComponent::FindComponent(std::string_view name) const {
   for (TComponent* c : FComponents)
-    if (!name.empty() && c->FName.size() == name.size() &&
-        std::equal(name.begin(), name.end(), c->FName.begin(),
-                   [](char a, char b) { return std::tolower(a) == std::tolower(b); }))
-      return c;
+    if (!name.empty() && SysUtils::SameText(c->FName, name)) return c;
   return nullptr;
 }
 

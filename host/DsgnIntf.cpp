@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "Classes/PropertyText.h"
+#include "SysUtils.h"
 
 namespace DsgnIntf {
 
@@ -31,18 +32,12 @@ TRegistries& Registries() {
   return registries;
 }
 
-bool SameText(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) ==
-                  std::tolower(static_cast<unsigned char>(y));
-         });
-}
 
 // How closely a registration fits: -1 not at all; a named property beats a class,
 // a class beats none, and a nearer class beats a farther one.
 int Fit(const TPropertyRegistration& r, System::TClass cls, const TypInfo::TPropInfo& prop) {
   if (r.Type != prop.Type && (r.Type == nullptr || r.Type->Name != prop.Type->Name)) return -1;
-  if (!r.PropertyName.empty() && !SameText(r.PropertyName, prop.Name)) return -1;
+  if (!r.PropertyName.empty() && !SysUtils::SameText(r.PropertyName, prop.Name)) return -1;
   int score = r.PropertyName.empty() ? 0 : 1000;
   if (r.ComponentClass != nullptr) {
     int depth = 0;
@@ -101,7 +96,7 @@ void TComponentEditor::Edit() {
 void RegisterComponents(const std::string& page, std::initializer_list<System::TClass> classes) {
   auto& pages = Registries().Pages;
   auto it = std::find_if(pages.begin(), pages.end(),
-                         [&](const TPalettePage& p) { return SameText(p.Name, page); });
+                         [&](const TPalettePage& p) { return SysUtils::SameText(p.Name, page); });
   if (it == pages.end()) it = pages.insert(pages.end(), TPalettePage{page, {}});
   for (System::TClass c : classes) {
     if (std::find(it->Classes.begin(), it->Classes.end(), c) == it->Classes.end())
@@ -123,7 +118,7 @@ const std::vector<TPalettePage>& PalettePages() { return Registries().Pages; }
 
 const TPalettePage* FindPalettePage(std::string_view name) {
   for (const TPalettePage& p : Registries().Pages)
-    if (SameText(p.Name, name)) return &p;
+    if (SysUtils::SameText(p.Name, name)) return &p;
   return nullptr;
 }
 

@@ -1,5 +1,6 @@
 #include "SysUtils.h"
 
+#include <cctype>
 #include <cmath>
 
 #include "Platform/Clock.h"
@@ -10,6 +11,15 @@ namespace {
 constexpr double kMsPerDay = 86'400'000.0;
 constexpr double kUnixEpochDays = 25569.0;  // 1970-01-01 as a TDateTime
 }  // namespace
+
+bool SameText(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (std::tolower(static_cast<unsigned char>(a[i])) !=
+        std::tolower(static_cast<unsigned char>(b[i])))
+      return false;
+  return true;
+}
 
 TDateTime MillisecondsToDateTime(std::int64_t ms) {
   return kUnixEpochDays + static_cast<double>(ms) / kMsPerDay;

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace SysUtils {
 
@@ -22,6 +23,10 @@ class EConvertError : public Exception {
  public:
   using Exception::Exception;
 };
+
+// Whether two texts are equal ignoring the case of ASCII letters, as the host
+// compares names (of classes, properties, components, colours).
+bool SameText(std::string_view a, std::string_view b);
 
 // Days since 1899-12-30, the fraction being the time of day.
 using TDateTime = double;

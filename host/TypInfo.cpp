@@ -1,4 +1,5 @@
 #include "TypInfo.h"
+#include "SysUtils.h"
 
 #include <algorithm>
 #include <cctype>
@@ -6,12 +7,6 @@
 namespace TypInfo {
 
 namespace {
-bool SameText(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) ==
-                  std::tolower(static_cast<unsigned char>(y));
-         });
-}
 }  // namespace
 
 std::string_view TTypeInfo::NameOf(std::int64_t ordinal) const {
@@ -21,7 +16,7 @@ std::string_view TTypeInfo::NameOf(std::int64_t ordinal) const {
 
 std::optional<std::int64_t> TTypeInfo::ValueOf(std::string_view name) const {
   for (std::size_t i = 0; i < Names.size(); ++i)
-    if (SameText(Names[i], name)) return static_cast<std::int64_t>(i);
+    if (SysUtils::SameText(Names[i], name)) return static_cast<std::int64_t>(i);
   return std::nullopt;
 }
 
@@ -57,7 +52,7 @@ std::vector<TPropInfo> GetPropList(System::TClass cls) {
     if ((*it)->Props == nullptr) continue;
     for (const TPropInfo& p : (*it)->Props->Own) {
       auto same = std::find_if(list.begin(), list.end(),
-                               [&](const TPropInfo& q) { return SameText(q.Name, p.Name); });
+                               [&](const TPropInfo& q) { return SysUtils::SameText(q.Name, p.Name); });
       if (same != list.end())
         *same = p;
       else
@@ -70,7 +65,7 @@ std::vector<TPropInfo> GetPropList(System::TClass cls) {
 
 std::optional<TPropInfo> GetPropInfo(System::TClass cls, std::string_view name) {
   for (TPropInfo& p : GetPropList(cls))
-    if (SameText(p.Name, name)) return p;
+    if (SysUtils::SameText(p.Name, name)) return p;
   return std::nullopt;
 }
 
@@ -78,7 +73,7 @@ const TMethodInfo* FindMethod(System::TClass cls, std::string_view name) {
   for (System::TClass c = cls; c != nullptr; c = c->Parent) {
     if (c->Methods == nullptr) continue;
     for (const TMethodInfo& m : c->Methods->Own)
-      if (SameText(m.Name, name)) return &m;
+      if (SysUtils::SameText(m.Name, name)) return &m;
   }
   return nullptr;
 }

@@ -1,4 +1,5 @@
 #include "Classes/FormParser.h"
+#include "SysUtils.h"
 
 #include <cctype>
 #include <charconv>
@@ -41,14 +42,6 @@ std::string Describe(const TToken& t) {
   return "something else";
 }
 
-bool SameText(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (std::tolower(static_cast<unsigned char>(a[i])) !=
-        std::tolower(static_cast<unsigned char>(b[i])))
-      return false;
-  return true;
-}
 
 class TLexer {
  public:
@@ -228,7 +221,7 @@ class TParser {
   }
   bool IsSymbol(char c) const { return FToken.Kind == TTok::Symbol && FToken.Text[0] == c; }
   bool IsWord(std::string_view w) const {
-    return FToken.Kind == TTok::Identifier && SameText(FToken.Text, w);
+    return FToken.Kind == TTok::Identifier && SysUtils::SameText(FToken.Text, w);
   }
   void Expect(char c) {
     if (!IsSymbol(c)) Fail(std::string("'") + c + "'");

@@ -1,4 +1,5 @@
 #include "Graphics/Colors.h"
+#include "SysUtils.h"
 
 #include <array>
 #include <cctype>
@@ -58,14 +59,6 @@ constexpr TColorIdent kIdents[] = {
     {clNone, "clNone"}, {clDefault, "clDefault"},
 };
 
-bool SameText(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (std::tolower(static_cast<unsigned char>(a[i])) !=
-        std::tolower(static_cast<unsigned char>(b[i])))
-      return false;
-  return true;
-}
 }  // namespace
 
 TColor ColorToRGB(TColor color) {
@@ -94,7 +87,7 @@ std::optional<std::string_view> ColorToIdent(TColor color) {
 
 std::optional<TColor> IdentToColor(std::string_view ident) {
   for (const TColorIdent& id : kIdents)
-    if (SameText(id.Name, ident)) return id.Color;
+    if (SysUtils::SameText(id.Name, ident)) return id.Color;
   return std::nullopt;
 }
 
