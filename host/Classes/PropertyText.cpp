@@ -150,8 +150,12 @@ std::string ValueText(const System::TObject& obj, const TPropInfo& p) {
       return QuotedString(p.GetStr(obj));
     case TTypeKind::Method:
       return p.GetMethodName(obj);
-    case TTypeKind::Class:
-      return "(" + std::string(type.Name) + ")";
+    case TTypeKind::Class: {
+      std::string text = "(";  // built in steps: GCC 12 misreads "(" + name + ")" here
+      text += type.Name;
+      text += ')';
+      return text;
+    }
   }
   return {};
 }
