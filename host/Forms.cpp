@@ -1,5 +1,6 @@
 #include "Forms.h"
 
+#include <filesystem>
 #include <limits>
 
 #include "ExtCtrls.h"
@@ -230,6 +231,17 @@ void TApplication::Run(TForm& mainForm) {
   } restore{*this, previous};
   Run();
 }
+
+const std::string& TApplication::ExeName() const {
+  if (!FExeName) {
+    std::error_code ec;
+    std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    FExeName = ec ? std::string() : exe.string();
+  }
+  return *FExeName;
+}
+
+void TApplication::SetExeName(const std::string& name) { FExeName = name; }
 
 TApplication& Application() {
   static TApplication application;

@@ -14,6 +14,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "Controls.h"
 #include "Graphics/Raster.h"
@@ -108,9 +109,15 @@ class TApplication : public Classes::TComponent {
 
   void SetEventSource(TEventSource* source) { FEventSource = source; }
 
+  // The program's own file, as a full path (from /proc/self/exe; "" when that
+  // cannot be read). Setting it, as tests do, replaces what the system says.
+  const std::string& ExeName() const;
+  void SetExeName(const std::string& name);
+
  private:
   bool FTerminated = false;
   TEventSource* FEventSource = nullptr;
+  mutable std::optional<std::string> FExeName;
 };
 
 TApplication& Application();

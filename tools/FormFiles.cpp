@@ -30,6 +30,20 @@ std::unique_ptr<Forms::TForm> LoadForm(const std::string& path) {
   return std::unique_ptr<Forms::TForm>(form);
 }
 
+TFormFolder::TFormFolder(const std::string& formPath) : FPrevious(fs::current_path().string()) {
+  fs::path folder = fs::absolute(formPath).parent_path();
+  std::error_code ec;
+  fs::current_path(folder, ec);
+  if (ec) throw SysUtils::Exception("Cannot enter the form's folder \"" + folder.string() + "\"");
+}
+
+TFormFolder::~TFormFolder() {
+  std::error_code ignored;
+  fs::current_path(FPrevious, ignored);
+}
+
+std::string AbsolutePath(const std::string& path) { return fs::absolute(path).string(); }
+
 void SettlePaints(Forms::TForm& form) {
   for (int i = 0; i < 8 && !form.InvalidArea().IsEmpty(); ++i) form.Update();
 }

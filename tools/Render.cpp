@@ -139,12 +139,15 @@ int Render(const TRenderOptions& o) {
   struct TRestore {
     ~TRestore() { Platform::UseClock(nullptr); }
   } restore;
-  std::unique_ptr<Forms::TForm> form = LoadForm(o.FormPath);
+  TRenderOptions options = o;
+  options.Output = AbsolutePath(o.Output);  // before entering the form's folder
+  TFormFolder folder(o.FormPath);
+  std::unique_ptr<Forms::TForm> form = LoadForm(AbsolutePath(o.FormPath));
   if (o.Start) Tollenspiegel::StartAnimations(*form);
-  if (EndsWith(o.Output, ".gif"))
-    RenderGif(*form, o, start);
+  if (EndsWith(options.Output, ".gif"))
+    RenderGif(*form, options, start);
   else
-    RenderPng(*form, o.Output);
+    RenderPng(*form, options.Output);
   return 0;
 }
 

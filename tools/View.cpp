@@ -30,9 +30,11 @@ TViewOptions ParseViewOptions(const std::vector<std::string>& args) {
 }
 
 int View(const TViewOptions& o) {
-  std::unique_ptr<Forms::TForm> form = LoadForm(o.FormPath);
+  std::string screenshot = o.Screenshot.empty() ? "" : AbsolutePath(o.Screenshot);
+  TFormFolder folder(o.FormPath);
+  std::unique_ptr<Forms::TForm> form = LoadForm(AbsolutePath(o.FormPath));
   if (o.Start) Tollenspiegel::StartAnimations(*form);
-  if (o.Screenshot.empty()) {
+  if (screenshot.empty()) {
     Forms::Application().Run(*form);
     return 0;
   }
@@ -41,8 +43,8 @@ int View(const TViewOptions& o) {
   Forms::Application().SetEventSource(&window);
   Forms::Application().RunFor(200);
   Forms::Application().SetEventSource(nullptr);
-  WritePng(window.ReadBack(), o.Screenshot);
-  std::printf("wrote %s\n", o.Screenshot.c_str());
+  WritePng(window.ReadBack(), screenshot);
+  std::printf("wrote %s\n", screenshot.c_str());
   return 0;
 }
 

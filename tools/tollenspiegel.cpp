@@ -7,6 +7,7 @@
 #include <iostream>
 
 #include "DesignShell.h"
+#include "PackageCommand.h"
 #include "PngFile.h"
 #include "Render.h"
 #include "ShapeSheet.h"
@@ -25,7 +26,10 @@ constexpr const char* kUsage =
     "  design\n"
     "      a designer on the terminal, one command a line (\"help\" lists them)\n"
     "  sheet [-o FILE.png]\n"
-    "      draws every shape with pens of width 1 to 5\n";
+    "      draws every shape with pens of width 1 to 5\n"
+    "  package [FILE] [--png FOLDER]\n"
+    "      loads a package (this tool's own when none is given) as the host does and\n"
+    "      shows what it holds; --png writes its palette bitmaps and icon\n";
 
 int Usage() {
   std::fputs(kUsage, stderr);
@@ -57,6 +61,7 @@ int main(int argc, char** argv) {
     if (command == "render") return Tools::Render(Tools::ParseRenderOptions(args));
     if (command == "view") return Tools::View(Tools::ParseViewOptions(args));
     if (command == "sheet") return Sheet(args);
+    if (command == "package") return Tools::PackageCommand(Tools::ParsePackageOptions(args));
     if (command == "design") {
       Tools::RegisterForDesign();
       return Tools::TDesignShell(std::cin, std::cout).Run();

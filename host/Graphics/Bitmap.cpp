@@ -69,6 +69,11 @@ void TBitmap::Assign(const Classes::TPersistent* source) {
   Classes::TPersistent::Assign(source);
 }
 
+void TBitmap::LoadFromFile(const std::string& path) {
+  TDecodedBmp bmp = ReadBmpFile(path);  // raises before anything here changes
+  SetSurface(std::move(bmp.Pixels), bmp.BottomUp);
+}
+
 void TBitmap::SaveToFile(const std::string& path) const { WriteBmpFile(FSurface, path); }
 
 }  // namespace Graphics

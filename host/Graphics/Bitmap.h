@@ -53,6 +53,10 @@ class TBitmap : public Classes::TPersistent {
   TPicture Picture() const;
 
   void Assign(const Classes::TPersistent* source) override;
+  // Reads a Windows bitmap file of any kind BmpFile.h lists; "\" and "/" both
+  // separate folders. A fault raises EInvalidGraphic naming the file and keeps
+  // the picture as it was.
+  void LoadFromFile(const std::string& path);
   // Writes the picture as a 24-bit Windows bitmap file.
   void SaveToFile(const std::string& path) const;
 

@@ -1,0 +1,478 @@
+#include "Film.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "Dialogs.h"
+#include "ExtDlgs.h"
+#include "FileNames.h"
+#include "Forms.h"
+#include "MMSystem.h"
+
+namespace Film {
+
+using Graphics::TBrush;
+using Graphics::TPen;
+
+const TypInfo::TTypeInfo* WeergaveType() {
+  static const TypInfo::TTypeInfo info{"TWeergave", TypInfo::TTypeKind::Enumeration, 0, 1,
+                                       {"WareGrootte", "Zoom"}};
+  return &info;
+}
+
+const TypInfo::TTypeInfo* FilmTypeType() {
+  static const TypInfo::TTypeInfo info{
+      "TFilmType", TypInfo::TTypeKind::Enumeration, 0, 3,
+      {"LusFilm", "Normaal", "EenKeerHeenEnWeer", "LusHeenEnWeer"}};
+  return &info;
+}
+
+const TypInfo::TTypeInfo* FoutActieType() {
+  static const TypInfo::TTypeInfo info{"TFoutActie", TypInfo::TTypeKind::Enumeration, 0, 1,
+                                       {"EvenGeenFilm", "RaiseException"}};
+  return &info;
+}
+
+const TypInfo::TTypeInfo* StartFilmType() {
+  static const TypInfo::TTypeInfo info{"TStartFilm", TypInfo::TTypeKind::Enumeration, 0, 2,
+                                       {"Via_Programma", "StartMeteen", "MuisKlik"}};
+  return &info;
+}
+
+namespace {
+
+std::int64_t BoolOrd(bool b) { return b ? 1 : 0; }
+
+TypInfo::TPropInfo FrameProp(std::string_view name, int index, std::int64_t def,
+                             std::int32_t (TFilm::*get)() const) {
+  return TypInfo::OrdProp<TFilm>(
+      name, TypInfo::IntegerType(), [get](const TFilm& f) { return (f.*get)(); },
+      [index](TFilm& f, std::int64_t v) { f.SetFrame(index, static_cast<std::int32_t>(v)); },
+      def);
+}
+
+const TypInfo::TPropTable& FilmProps() {
+  namespace P = Controls::Published;
+  using TypInfo::OrdProp;
+  static const TypInfo::TPropTable table{{
+      TypInfo::StrProp<TFilm>("DefaultPadNaam", &TFilm::DefaultPadNaam,
+                              &TFilm::SetDefaultPadNaam),
+      TypInfo::ObjProp<TFilm, TBrush>(
+          "Achtergrond", TypInfo::ClassTypeOf<TBrush>(),
+          [](const TFilm& f) { return &f.Achtergrond(); },
+          [](TFilm& f, TBrush* b) {
+            if (b) f.SetAchterBrush(*b);
+          }),
+      OrdProp<TFilm>(
+          "AlfabetischeLijst", TypInfo::BooleanType(),
+          [](const TFilm& f) { return BoolOrd(f.AlfabetischeLijst()); },
+          [](TFilm& f, std::int64_t v) { f.SetAlfa(v != 0); }),
+      OrdProp<TFilm>(
+          "FilmType", FilmTypeType(), [](const TFilm& f) { return f.FilmType(); },
+          [](TFilm& f, std::int64_t v) { f.SetFilmType(static_cast<TFilmType>(v)); }),
+      TypInfo::StrProp<TFilm>("Geluid", &TFilm::Geluid, &TFilm::SetGeluid),
+      TypInfo::ObjProp<TFilm, TPen>(
+          "Pen", TypInfo::ClassTypeOf<TPen>(), [](const TFilm& f) { return &f.Pen(); },
+          [](TFilm& f, TPen* p) {
+            if (p) f.SetPen(*p);
+          }),
+      OrdProp<TFilm>(
+          "Weergave", WeergaveType(), [](const TFilm& f) { return f.Weergave(); },
+          [](TFilm& f, std::int64_t v) { f.SetWeergave(static_cast<TWeergave>(v)); }),
+      OrdProp<TFilm>(
+          "FoutActie", FoutActieType(), [](const TFilm& f) { return f.FoutActie(); },
+          [](TFilm& f, std::int64_t v) { f.SetFoutActie(static_cast<TFoutActie>(v)); },
+          static_cast<std::int64_t>(EvenGeenFilm)),
+      TypInfo::ObjProp<TFilm, Classes::TStrings>(
+          "Frames", TypInfo::ClassTypeOf<Classes::TStringList>(),
+          [](const TFilm& f) { return &f.Frames(); },
+          [](TFilm& f, Classes::TStrings* s) {
+            if (s) f.SetNames(*s);
+          }),
+      OrdProp<TFilm>(
+          "TijdPerFrame", TypInfo::IntegerType(), [](const TFilm& f) { return f.TijdPerFrame(); },
+          [](TFilm& f, std::int64_t v) { f.SetTijdPerFrame(static_cast<std::int32_t>(v)); },
+          100),
+      OrdProp<TFilm>(
+          "Starten", StartFilmType(), [](const TFilm& f) { return f.Starten(); },
+          [](TFilm& f, std::int64_t v) { f.SetStarten(static_cast<TStartFilm>(v)); }),
+      FrameProp("StartFrame", kStartFrame, 0, &TFilm::StartFrame),
+      FrameProp("StopFrame", kStopFrame, -1, &TFilm::StopFrame),
+      FrameProp("VoorFrame", kVoorFrame, -1, &TFilm::VoorFrame),
+      FrameProp("NaFrame", kNaFrame, -1, &TFilm::NaFrame),
+      OrdProp<TFilm>(
+          "Transparent", TypInfo::BooleanType(),
+          [](const TFilm& f) { return BoolOrd(f.Transparent()); },
+          [](TFilm& f, std::int64_t v) { f.SetTransparent(v != 0); }, 0),
+      P::Visible(), P::OnClick(), P::OnDblClick(), P::OnDragDrop(), P::OnDragOver(),
+      P::OnEndDrag(), P::OnMouseDown(), P::OnMouseMove(), P::OnMouseUp(),
+  }};
+  return table;
+}
+
+const TypInfo::TMethodTable& FilmMethods() {
+  static const TypInfo::TMethodTable table{{
+      TypInfo::NotifyMethod<TFilm>("NieuwFrame", &TFilm::NieuwFrame),
+      TypInfo::NotifyMethod<TFilm>("StyleChanged", &TFilm::StyleChanged),
+      TypInfo::NotifyMethod<TFilm>("ZetCapaciteit", &TFilm::ZetCapaciteit),
+  }};
+  return table;
+}
+
+Classes::TComponent* CreateFilm(Classes::TComponent* owner) { return new TFilm(owner); }
+
+bool EndsInSeparator(const std::string& folder) {
+  return !folder.empty() && (folder.back() == '\\' || folder.back() == '/');
+}
+
+// The program's folder, ready to take a file name.
+std::string ProgramFolder() {
+  std::string folder = SysUtils::ExtractFilePath(Forms::Application().ExeName());
+  if (!folder.empty() && !EndsInSeparator(folder)) folder += '\\';
+  return folder;
+}
+
+std::string CannotLoadText(const std::string& fileName) {
+  return "Het bestand " + fileName + " kan niet geladen worden." + '\r' +
+         "Moet de naam van dit bestand uit de lijst verwijderd worden?";
+}
+
+// Clears the flag when the scope ends, unless told to keep it.
+struct TBusy {
+  bool& Flag;
+  bool Keep = false;
+  explicit TBusy(bool& flag) : Flag(flag) { Flag = true; }
+  ~TBusy() {
+    if (!Keep) Flag = false;
+  }
+  TBusy(const TBusy&) = delete;
+  TBusy& operator=(const TBusy&) = delete;
+};
+
+}  // namespace
+
+// ---- life ----
+
+System::TClass TFilm::StaticClass() {
+  static const System::TClassInfo info{"TFilm", Controls::TGraphicControl::StaticClass(),
+                                       CreateFilm, &FilmProps(), &FilmMethods()};
+  return &info;
+}
+
+TFilm::TFilm(Classes::TComponent* owner) : TGraphicControl(owner) {
+  SetWidth(128);
+  SetHeight(128);
+  FFrames = std::make_unique<Classes::TStringList>();
+  // Duplicates are allowed in every list, sorted or not, so a stored film reads
+  // back as it was written.
+  FFrames->SetDuplicates(Classes::dupAccept);
+  FPlaatje = std::make_unique<Graphics::TBitmap>();
+  FStopFrame = -1;
+  FVoorFrame = -1;
+  FNaFrame = -1;
+  FHuidigFrame = -1;
+  FTijdPerFrame = 100;
+  FTikker = new ExtCtrls::TTimer(this);
+  FTikker->SetEnabled(false);
+  FTikker->SetInterval(FTijdPerFrame);
+  FTikker->SetOnTimer([this](System::TObject* sender) { NieuwFrame(sender); });
+  auto changed = [this](System::TObject* sender) { StyleChanged(sender); };
+  FPen = std::make_unique<TPen>();
+  FPen->OnChange = changed;
+  FAchtergrond = std::make_unique<TBrush>();
+  FAchtergrond->SetStyle(Graphics::bsClear);  // before the hook: no notification
+  FAchtergrond->OnChange = changed;
+  FFrames->OnChange = [this](System::TObject* sender) { ZetCapaciteit(sender); };
+}
+
+// The timer goes with the other owned components, in the host's destruction.
+TFilm::~TFilm() {
+  FFrames.reset();
+  FPlaatje.reset();
+  FPen.reset();
+  FAchtergrond.reset();
+}
+
+bool TFilm::Designing() const { return ComponentState().Contains(Classes::csDesigning); }
+
+void TFilm::Loaded() {
+  TGraphicControl::Loaded();
+  if (!Designing() && FStarten == StartMeteen) StartFilm();
+}
+
+// ---- setters ----
+
+void TFilm::SetFrame(int index, std::int32_t value) {
+  value = std::min(value, FFrames->Count() - 1);
+  switch (index) {
+    case kStartFrame:
+      FStartFrame = std::max(value, 0);
+      break;
+    case kStopFrame:
+      FStopFrame = value;
+      break;
+    case kVoorFrame:
+      FVoorFrame = value;
+      FHuidigFrame = value;
+      Invalidate();
+      break;
+    default:
+      FNaFrame = value;
+      break;
+  }
+}
+
+void TFilm::SetNames(const Classes::TStrings& value) {
+  FFrames->SetDuplicates(Classes::dupAccept);
+  FFrames->Assign(&value);
+}
+
+void TFilm::SetAlfa(bool value) {
+  FAlfabetischeLijst = value;
+  FFrames->SetSorted(value);
+  Invalidate();
+}
+
+void TFilm::SetTijdPerFrame(std::int32_t value) {
+  if (value == FTijdPerFrame) return;
+  FTijdPerFrame = value;
+  FTikker->SetInterval(value);
+}
+
+void TFilm::SetWeergave(TWeergave value) {
+  if (value == FWeergave) return;
+  FWeergave = value;
+  Invalidate();
+}
+
+// The owned objects' OnChange, raised by Assign, does the invalidating.
+void TFilm::SetAchterBrush(const TBrush& value) { FAchtergrond->Assign(&value); }
+void TFilm::SetPen(const TPen& value) { FPen->Assign(&value); }
+
+void TFilm::StyleChanged(System::TObject*) { Invalidate(); }
+
+void TFilm::ZetCapaciteit(System::TObject*) { FFrames->SetCapacity(FFrames->Count()); }
+
+// ---- choosing frames ----
+
+void TFilm::LaadFrames(bool replace) {
+  auto dialog = std::make_unique<ExtDlgs::TOpenPictureDialog>(nullptr);
+  dialog->SetTitle("Kies een serie beelden uit de lijst");
+  dialog->SetFilter("Windows Bitmaps|*.bmp");
+  dialog->SetDefaultExt("bmp");
+  using namespace Dialogs;
+  dialog->SetOptions({ofHideReadOnly, ofShowHelp, ofAllowMultiSelect, ofExtensionDifferent,
+                      ofPathMustExist, ofFileMustExist, ofShareAware});
+  if (!dialog->Execute()) return;
+  if (replace) {
+    if (FVoorFrame > 0) FVoorFrame = 0;  // the field only: the shown frame stays
+    FFrames->Clear();
+  }
+  const Classes::TStrings& chosen = dialog->Files();
+  for (int i = 0; i < chosen.Count(); ++i) FFrames->Append(chosen[i]);
+  if (FStartFrame >= FFrames->Count()) FStartFrame = FFrames->Count() - 1;
+  Paint();
+}
+
+// ---- finding and loading a frame ----
+
+std::vector<std::string> TFilm::FrameCandidates(int index) const {
+  const std::string& stored = (*FFrames)[index];
+  const std::string bare = SysUtils::ExtractFileName(stored);
+  std::vector<std::string> names{stored, ProgramFolder() + bare};
+  // An empty folder would send the look-up to the root of the file system.
+  if (!FDefaultPadNaam.empty()) names.push_back(FDefaultPadNaam + "\\" + bare);
+  names.push_back(bare);
+  return names;
+}
+
+std::string TFilm::FrameFileName(int index) const {
+  std::vector<std::string> names = FrameCandidates(index);
+  auto found = std::find_if(names.begin(), names.end() - 1,
+                            [](const std::string& n) { return SysUtils::FileExists(n); });
+  return *found;
+}
+
+void TFilm::LoadFrame(const std::string& fileName) {
+  FPlaatje->LoadFromFile(fileName);
+  FPlaatje->SetTransparent(FTransparent);
+}
+
+// ---- drawing ----
+
+void TFilm::Paint() {
+  TGraphicControl::Paint();
+  if (Designing()) DrawDesignOutline();
+  ToonFrame(FFrames->Count() == 0 ? -2 : FHuidigFrame);
+}
+
+void TFilm::DrawDesignOutline() {
+  Graphics::TCanvas& canvas = Canvas();
+  Graphics::TColor parentColor = Parent() ? Parent()->Color() : Graphics::clBlack;
+  canvas.Pen().SetColor((parentColor & 0xFFFFFF) ^ 0xFFFFFF);
+  canvas.Brush().SetStyle(Graphics::bsClear);
+  canvas.Pen().SetStyle(Graphics::psDash);
+  canvas.Rectangle(0, 0, Width(), Height());
+}
+
+void TFilm::DrawBackground() {
+  Graphics::TCanvas& canvas = Canvas();
+  canvas.SetBrush(*FAchtergrond);
+  canvas.SetPen(*FPen);
+  canvas.Rectangle(0, 0, Width(), Height());
+}
+
+void TFilm::DrawFrame() {
+  Graphics::TCanvas& canvas = Canvas();
+  if (FWeergave == Zoom) {
+    canvas.StretchDraw(GetClientRect(), *FPlaatje);
+    return;
+  }
+  canvas.Draw((Width() - FPlaatje->Width()) / 2, (Height() - FPlaatje->Height()) / 2, *FPlaatje);
+}
+
+void TFilm::ToonFrame(std::int32_t index) {
+  FHuidigFrame = index;
+  if (FWeergave != Zoom) DrawBackground();
+  if (index < 0 || index >= FFrames->Count() || FBezig) return;
+  TBusy busy(FBezig);
+  std::string fileName;
+  try {
+    fileName = FrameFileName(index);
+    LoadFrame(fileName);
+    DrawFrame();
+  } catch (...) {
+    if (!FrameFailed(index, fileName)) {
+      busy.Keep = true;  // from now on the film draws its background only
+      throw;
+    }
+  }
+}
+
+// ---- a frame that failed ----
+
+bool TFilm::FrameFailed(int index, const std::string& fileName) {
+  const bool wasPlaying = FTikker->Enabled();
+  FTikker->SetEnabled(false);
+  if (Designing()) {
+    if (wasPlaying) {
+      AskAboutFrame(index, fileName, wasPlaying);
+    } else {
+      Canvas().TextOut(10, 10, "Bestandsfout");
+      Canvas().TextOut(10, 30, fileName);
+    }
+    return true;
+  }
+  if (FFoutActie == RaiseException) return false;
+  FTikker->SetEnabled(wasPlaying);
+  return true;
+}
+
+void TFilm::AskAboutFrame(int index, const std::string& fileName, bool wasPlaying) {
+  using namespace Dialogs;
+  switch (MessageDlg(CannotLoadText(fileName), mtError, {mbYes, mbAbort, mbIgnore}, 0)) {
+    case mrYes:
+      DropFrame(index);
+      FTikker->SetEnabled(wasPlaying);
+      break;
+    case mrAbort:
+      FHuidigFrame = FVoorFrame == index ? -1 : FVoorFrame;
+      break;
+    case mrIgnore:
+      FTikker->SetEnabled(wasPlaying);
+      break;
+    default:  // closed without a button: the test ends
+      break;
+  }
+}
+
+void TFilm::DropFrame(int index) {
+  if (index >= FFrames->Count()) return;  // the list changed while the question was up
+  FFrames->Delete(index);
+  if (FStartFrame >= FFrames->Count()) FStartFrame = FFrames->Count() - 1;
+  if (FTotFrame > FVanFrame)
+    --FTotFrame;
+  else
+    --FVanFrame;
+}
+
+// ---- playing ----
+
+void TFilm::StartFilm() {
+  FTotFrame = FStopFrame;
+  if (FStopFrame < 0 || FStopFrame >= FFrames->Count()) FTotFrame = FFrames->Count() - 1;
+  FVanFrame = FStartFrame;
+  FHuidigFrame = FStartFrame;
+  FLopendType = FFilmType;
+  FTikker->SetEnabled(true);
+  Invalidate();
+  if (!FGeluid.empty()) {
+    MMSystem::PlaySoundA(nullptr, nullptr, MMSystem::SND_ASYNC);
+    MMSystem::PlaySoundA(FGeluid.c_str(), nullptr, MMSystem::SND_ASYNC);
+  }
+}
+
+void TFilm::StopFilm() {
+  FTikker->SetEnabled(false);
+  FStopVolgende = false;
+  if (Designing())
+    FHuidigFrame = FVoorFrame;
+  else if (FHuidigFrame >= 0)
+    FHuidigFrame = FNaFrame;
+  Invalidate();
+}
+
+bool TFilm::FilmLoopt() const { return FTikker->Enabled(); }
+
+void TFilm::NieuwFrame(System::TObject* sender) {
+  if (FFrames->Count() == 0) return;
+  if (FStopVolgende && sender == FTikker) {
+    StopFilm();
+    return;
+  }
+  StepFrame();
+  Repaint();
+  if (FHuidigFrame == FTotFrame) AtEndBound();
+}
+
+void TFilm::StepFrame() {
+  if (FVanFrame > FTotFrame) {
+    if (FHuidigFrame > 0)
+      --FHuidigFrame;
+    else
+      StopFilm();
+  } else if (FVanFrame == FTotFrame) {
+    FHuidigFrame = FTotFrame;
+  } else {
+    // Past the end bound a forward run wraps to frame 0, not to StartFrame.
+    FHuidigFrame = FHuidigFrame >= FTotFrame ? 0 : FHuidigFrame + 1;
+  }
+}
+
+void TFilm::AtEndBound() {
+  switch (FLopendType) {
+    case LusFilm:
+      break;
+    case Normaal:
+      FStopVolgende = true;
+      break;
+    case EenKeerHeenEnWeer:
+      std::swap(FVanFrame, FTotFrame);
+      FLopendType = Normaal;
+      break;
+    case LusHeenEnWeer:
+      std::swap(FVanFrame, FTotFrame);
+      break;
+  }
+}
+
+void TFilm::Click() {
+  TGraphicControl::Click();
+  if (FStarten != MuisKlik) return;
+  if (FilmLoopt())
+    StopFilm();
+  else
+    StartFilm();
+}
+
+}  // namespace Film

@@ -1,0 +1,48 @@
+#include "MMSystem.h"
+
+#include <string>
+
+#include "FileNames.h"
+#include "Platform/Sound.h"
+
+namespace MMSystem {
+
+namespace {
+
+bool Has(DWORD flags, DWORD flag) { return (flags & flag) == flag; }
+
+bool PlayConfigured(const std::string& name) {
+  const Platform::TWave* wave = Platform::ConfiguredSound(name);
+  if (wave == nullptr) return false;
+  Platform::SoundService().PlayWave(name, *wave);
+  return true;
+}
+
+bool PlayFile(const std::string& name) {
+  return SysUtils::FileExists(name) &&
+         Platform::SoundService().PlayFile(SysUtils::NativePath(name));
+}
+
+}  // namespace
+
+BOOL PlaySoundA(const char* sound, HMODULE, DWORD flags) {
+  Platform::TSoundService& service = Platform::SoundService();
+  if (sound == nullptr) {
+    service.Stop();
+    return kTrue;
+  }
+  if (Has(flags, SND_RESOURCE) || Has(flags, SND_MEMORY) || Has(flags, SND_ALIAS_ID))
+    return kFalse;
+  if (Has(flags, SND_PURGE)) {
+    service.Stop();
+    return kTrue;
+  }
+  const std::string name(sound);
+  if (!Has(flags, SND_FILENAME) && PlayConfigured(name)) return kTrue;
+  if (!Has(flags, SND_ALIAS) && PlayFile(name)) return kTrue;
+  if (Has(flags, SND_NODEFAULT)) return kFalse;
+  service.PlayWave(std::string(Platform::kDefaultSoundName), Platform::DefaultSound());
+  return kTrue;
+}
+
+}  // namespace MMSystem

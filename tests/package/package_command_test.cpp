@@ -1,0 +1,63 @@
+// `tollenspiegel package`: what it prints and the pictures it writes.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "PackageCommand.h"
+#include "PackageTesting.h"
+#include "PngFile.h"
+
+namespace {
+
+using namespace PackageTesting;
+
+bool HasLine(const std::string& text, const std::string& line) {
+  std::istringstream in(text);
+  for (std::string l; std::getline(in, l);)
+    if (l == line) return true;
+  return false;
+}
+
+TEST(PackageCommand, DescribesThePackage) {
+  std::ostringstream out;
+  Tools::DescribePackage(LinkedPackage(), out);
+  const std::string text = out.str();
+  EXPECT_TRUE(HasLine(text, "Description: Tollen spiegel")) << text;
+  EXPECT_TRUE(HasLine(text,
+                      "Flags: 0x4C000001 (never rebuilt, design and run time, producer 3, "
+                      "package)"));
+  EXPECT_TRUE(HasLine(text, "  vcl40  hash 0x03"));
+  EXPECT_TRUE(HasLine(text, "  Tollenspiegel  flags 0x03  hash 0x37 (main unit, package unit)"));
+  EXPECT_TRUE(HasLine(text, "  Film           flags 0x00  hash 0xBD"));
+  EXPECT_TRUE(HasLine(text, "  @GetPackageInfoTable"));
+  EXPECT_TRUE(HasLine(text, "  @Vormen.TVorm.Create"));
+  EXPECT_TRUE(HasLine(text, "  BITMAP     TVORM           language 0x0413  392 bytes"));
+  EXPECT_TRUE(HasLine(text, "  RCDATA     PACKAGEINFO     language 0x0000  100 bytes"));
+  EXPECT_TRUE(HasLine(text, "Resources (10):"));
+}
+
+TEST(PackageCommand, WritesTheFivePaletteBitmapsAndTheIcon) {
+  TTempFolder folder;
+  std::vector<std::string> files = Tools::WritePackagePictures(LinkedPackage(), folder.File("png"));
+  ASSERT_EQ(files.size(), 6u);
+  for (const char* name : {"TFILM", "TGOLFTEKST", "TLICHTKRANT", "TVORM", "TVORMKLOK"}) {
+    Graphics::TSurface picture = Tools::ReadPng(folder.File(std::string("png/") + name + ".png"));
+    EXPECT_EQ(picture.Width(), 24) << name;
+    EXPECT_EQ(picture.Height(), 24) << name;
+  }
+  Graphics::TSurface icon = Tools::ReadPng(folder.File("png/MAINICON.png"));
+  EXPECT_EQ(icon.Width(), 32);
+  EXPECT_EQ(icon.Pixel(0, 0), 0xFFFFFFu) << "see-through shows white";
+}
+
+TEST(PackageCommand, Arguments) {
+  EXPECT_EQ(Tools::ParsePackageOptions({}).File, "");
+  Tools::TPackageOptions o = Tools::ParsePackageOptions({"x.bpl", "--png", "out"});
+  EXPECT_EQ(o.File, "x.bpl");
+  EXPECT_EQ(o.PngFolder, "out");
+  EXPECT_THROW(Tools::ParsePackageOptions({"--png"}), SysUtils::Exception);
+  EXPECT_THROW(Tools::ParsePackageOptions({"a.bpl", "b.bpl"}), SysUtils::Exception);
+  EXPECT_TRUE(std::filesystem::equivalent(Tools::DefaultPackagePath(), kPackageFile));
+}
+
+}  // namespace

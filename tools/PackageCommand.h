@@ -1,0 +1,38 @@
+// `tollenspiegel package`: loads a package as the host does and shows what it
+// holds; with --png, writes its palette bitmaps and icon as pictures.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "Graphics/Surface.h"
+#include "Windows.h"
+
+namespace Tools {
+
+struct TPackageOptions {
+  std::string File;       // empty: the package this tool is linked with
+  std::string PngFolder;  // empty: write no pictures
+};
+
+// Parses the arguments after "package"; raises SysUtils::Exception on a bad one.
+TPackageOptions ParsePackageOptions(const std::vector<std::string>& args);
+// The file of the package this tool is linked with.
+std::string DefaultPackagePath();
+
+// Description, required packages, contained units with flags and hashes, exports
+// and resources of a loaded package.
+void DescribePackage(Windows::HMODULE module, std::ostream& out);
+
+// A 16-colour picture of a bitmap resource (a DIB without file header), and of
+// an icon image with its transparent pixels shown white.
+Graphics::TSurface DecodeDib(std::span<const std::uint8_t> dib, const std::string& name);
+Graphics::TSurface DecodeIconImage(std::span<const std::uint8_t> image, const std::string& name);
+// Writes every bitmap and icon image of `module` into `folder` as NAME.png;
+// returns the files written.
+std::vector<std::string> WritePackagePictures(Windows::HMODULE module, const std::string& folder);
+
+int PackageCommand(const TPackageOptions& options);
+
+}  // namespace Tools
