@@ -21,6 +21,7 @@
 
 #include "Classes/Strings.h"
 #include "Controls.h"
+#include "DsgnIntf.h"
 #include "ExtCtrls.h"
 #include "Graphics.h"
 
@@ -160,5 +161,36 @@ class TFilm : public Controls::TGraphicControl {
   std::string FDefaultPadNaam;
   bool FStopVolgende = false;
 };
+
+// ---- design time ----
+
+// The film's verbs on the designer's context menu: add or replace pictures, test
+// the film, step to the next or previous frame.
+class TFilmEditor : public DsgnIntf::TComponentEditor {
+ public:
+  using TComponentEditor::TComponentEditor;
+  void ExecuteVerb(int index) override;
+  std::string GetVerb(int index) override;
+  int GetVerbCount() override;
+
+ private:
+  TFilm& Film() const;
+};
+
+// The editor of Geluid: a dialog to choose the sound file.
+class TGeluidProperty : public DsgnIntf::TStringProperty {
+ public:
+  using TStringProperty::TStringProperty;
+  void Edit() override;
+  DsgnIntf::TPropertyAttributes GetAttributes() override;
+};
+
+// True from loading until the first sound dialog: only that one opens in the
+// platform's folder of sounds.
+extern bool EersteKeer;
+
+// The designer's registration: TFilm on the palette page "Tollenspiegel", with its
+// sound editor and its component editor.
+void Register();
 
 }  // namespace Film

@@ -163,4 +163,22 @@ std::unique_ptr<TComponentEditor> GetComponentEditor(Classes::TComponent& compon
 
 void ClearRegistrations() { Registries() = {}; }
 
+std::vector<std::string> RegisterPackage(Windows::HMODULE module) {
+  constexpr std::string_view kSuffix = ".Register";
+  std::vector<std::string> ran;
+  for (const Windows::TExportEntry& entry : Windows::ModuleExports(module)) {
+    std::string_view name = entry.Name;
+    bool unitProcedure = name.size() > kSuffix.size() + 1 && name[0] == '@' &&
+                         name.substr(name.size() - kSuffix.size()) == kSuffix &&
+                         name.substr(1, name.size() - kSuffix.size() - 1).find('.') ==
+                             std::string_view::npos;
+    if (!unitProcedure) continue;
+    Windows::FARPROC procedure = Windows::GetProcAddress(module, entry.Name);
+    if (procedure == nullptr) continue;
+    procedure();
+    ran.emplace_back(name);
+  }
+  return ran;
+}
+
 }  // namespace DsgnIntf

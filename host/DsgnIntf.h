@@ -16,6 +16,7 @@
 
 #include "Classes.h"
 #include "TypInfo.h"
+#include "Windows.h"
 
 namespace DsgnIntf {
 
@@ -145,5 +146,10 @@ std::unique_ptr<TComponentEditor> GetComponentEditor(Classes::TComponent& compon
                                                      TDesigner& designer);
 // Forgets every registration, as when the designer unloads its packages.
 void ClearRegistrations();
+
+// What the designer does after loading a package: runs each unit's Register
+// procedure (the exports named "@Unit.Register"), in the order the package lists
+// them. Returns the names it ran.
+std::vector<std::string> RegisterPackage(Windows::HMODULE module);
 
 }  // namespace DsgnIntf

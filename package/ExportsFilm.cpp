@@ -11,6 +11,7 @@ using Film::TFilm;
 
 constexpr auto kEntries =
     Join(UnitProcedures<"Film", &Units::FilmInitialization, &Units::FilmFinalization>(),
+         std::array{Procedure<"Film", "Register", &Film::Register>()},
          std::array{
              TypeOf<"Film", "TWeergave", &Film::WeergaveType>(),
              TypeOf<"Film", "TFilmType", &Film::FilmTypeType>(),

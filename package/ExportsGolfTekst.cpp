@@ -12,6 +12,7 @@ using GolfTekst::TKleuren;
 
 constexpr auto kEntries = Join(
     UnitProcedures<"GolfTekst", &Units::GolfTekstInitialization, &Units::GolfTekstFinalization>(),
+    std::array{Procedure<"Golftekst", "Register", &GolfTekst::Register>()},
     std::array{TypeOf<"GolfTekst", "TFijnheid", &GolfTekst::FijnheidType>()},
     ClassOf<"GolfTekst", "TKleuren", TKleuren>(),
     std::array{

@@ -12,6 +12,7 @@ using LichtKrant::TLichtKrant;
 constexpr auto kEntries = Join(
     UnitProcedures<"LichtKrant", &Units::LichtKrantInitialization,
                    &Units::LichtKrantFinalization>(),
+    std::array{Procedure<"Lichtkrant", "Register", &LichtKrant::Register>()},
     std::array{TypeOf<"LichtKrant", "TRichting", &LichtKrant::RichtingType>()},
     ClassOf<"LichtKrant", "TLichtKrant", TLichtKrant>(),
     std::array{

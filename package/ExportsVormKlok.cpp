@@ -12,6 +12,7 @@ using VormKlok::TWijzer;
 
 constexpr auto kEntries =
     Join(UnitProcedures<"VormKlok", &Units::VormKlokInitialization, &Units::VormKlokFinalization>(),
+         std::array{Procedure<"Vormklok", "Register", &VormKlok::Register>()},
          std::array{
              TypeOf<"VormKlok", "TPercentage", &VormKlok::PercentageType>(),
              TypeOf<"VormKlok", "TWijzerSoort", &VormKlok::WijzerSoortType>(),

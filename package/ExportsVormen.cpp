@@ -11,6 +11,7 @@ using Vormen::TVorm;
 
 constexpr auto kEntries =
     Join(UnitProcedures<"Vormen", &Units::VormenInitialization, &Units::VormenFinalization>(),
+         std::array{Procedure<"Vormen", "Register", &Vormen::Register>()},
          std::array{TypeOf<"Vormen", "TVormen", &Vormen::VormenType>()},
          ClassOf<"Vormen", "TVorm", TVorm>(),
          std::array{

@@ -4,10 +4,8 @@
 #include <sstream>
 
 #include "Classes/Streaming.h"
-#include "GolfTekst.h"
-#include "LichtKrant.h"
-#include "VormKlok.h"
-#include "Vormen.h"
+#include "PackageCommand.h"
+#include "Tollenspiegel.h"
 
 namespace Tools {
 
@@ -28,15 +26,14 @@ void Need(const std::vector<std::string>& args, std::size_t count, const char* u
 
 }  // namespace
 
-void RegisterForDesign() {
-  Vormen::Register();
-  VormKlok::Register();
-  LichtKrant::Register();
-  GolfTekst::Register();
+std::vector<std::string> RegisterForDesign() {
+  Tollenspiegel::RegisterClasses();
+  return DsgnIntf::RegisterPackage(LinkedPackage());
 }
 
 TDesignShell::TDesignShell(std::istream& in, std::ostream& out)
-    : FIn(in), FOut(out), FForm(std::make_unique<Forms::TForm>(nullptr)) {
+    : FIn(in), FOut(out), FDialogs(in, out), FForm(std::make_unique<Forms::TForm>(nullptr)) {
+  Dialogs::UseDialogService(&FDialogs);
   FForm->SetName("Form1");
   FForm->SetCaption("Form1");
   FForm->SetBounds(0, 0, 640, 400);
@@ -44,7 +41,7 @@ TDesignShell::TDesignShell(std::istream& in, std::ostream& out)
   FDesigner = std::make_unique<DsgnIntf::TDesigner>(*FForm);
 }
 
-TDesignShell::~TDesignShell() = default;
+TDesignShell::~TDesignShell() { Dialogs::UseDialogService(nullptr); }
 
 int TDesignShell::Run() {
   FOut << "Tollenspiegel designer; \"help\" lists the commands.\n";
@@ -68,6 +65,7 @@ bool TDesignShell::Execute(const std::string& line) {
     else if (command == "verbs") Verbs(args);
     else if (command == "verb") Verb(args);
     else if (command == "save") Save(args);
+    else if (command == "wait") Wait(args);
     else if (command == "help") Help();
     else Bad("unknown command \"" + command + "\"; \"help\" lists the commands");
   } catch (const std::exception& e) {
@@ -209,6 +207,19 @@ void TDesignShell::Save(const std::vector<std::string>& args) {
   FOut << "wrote " << args[0] << "\n";
 }
 
+void TDesignShell::Wait(const std::vector<std::string>& args) {
+  Need(args, 1, "wait MS");
+  long long ms = 0;
+  try {
+    ms = std::stoll(args[0]);
+  } catch (const std::exception&) {
+    Bad("wait takes milliseconds, not \"" + args[0] + "\"");
+  }
+  if (ms < 0 || ms > 3'600'000) Bad("wait takes 0 to 3600000 milliseconds");
+  Forms::Application().RunFor(ms);
+  FOut << "waited " << ms << " ms\n";
+}
+
 void TDesignShell::Help() {
   FOut << "palette                 the palette pages and their controls\n"
           "new CLASS [NAME]        puts a control on the form\n"
@@ -218,6 +229,7 @@ void TDesignShell::Help() {
           "verbs NAME              lists the component editor's verbs\n"
           "verb NAME INDEX         runs one\n"
           "save FILE               writes the form file\n"
+          "wait MS                 lets the form's timers run for MS milliseconds\n"
           "quit                    leaves the designer\n";
 }
 

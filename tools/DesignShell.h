@@ -10,7 +10,10 @@
 //   verbs NAME               the component editor's verbs
 //   verb NAME INDEX          runs one
 //   save FILE                writes the form file
+//   wait MS                  lets the form's timers run (a film's test run)
 //   help, quit
+// Dialogs (a sound to choose, pictures to add, a question) are asked on the same
+// terminal.
 // The form itself is named by its own name (Form1 at the start).
 #pragma once
 
@@ -21,6 +24,7 @@
 
 #include "DsgnIntf.h"
 #include "Forms.h"
+#include "TerminalDialogs.h"
 
 namespace Tools {
 
@@ -45,6 +49,7 @@ class TDesignShell {
   void Verbs(const std::vector<std::string>& args);
   void Verb(const std::vector<std::string>& args);
   void Save(const std::vector<std::string>& args);
+  void Wait(const std::vector<std::string>& args);
   void Help();
 
   Classes::TComponent& Component(const std::string& name);
@@ -54,12 +59,14 @@ class TDesignShell {
 
   std::istream& FIn;
   std::ostream& FOut;
+  TTerminalDialogs FDialogs;
   std::unique_ptr<Forms::TForm> FForm;
   std::unique_ptr<DsgnIntf::TDesigner> FDesigner;
   int FPlaced = 0;
 };
 
-// Loads the package for the designer and runs its registrations.
-void RegisterForDesign();
+// Runs the registrations of the package the tool is linked with, as the designer
+// does after loading it; returns the Register procedures it ran.
+std::vector<std::string> RegisterForDesign();
 
 }  // namespace Tools

@@ -187,12 +187,15 @@ TPackageOptions ParsePackageOptions(const std::vector<std::string>& args) {
   return options;
 }
 
-std::string DefaultPackagePath() {
+HMODULE LinkedPackage() {
   Dl_info info{};
   dladdr(reinterpret_cast<const void*>(&Tollenspiegel::RegisterClasses), &info);
+  return static_cast<HMODULE>(info.dli_fbase);
+}
+
+std::string DefaultPackagePath() {
   char path[SysInit::kModuleFileNameSize] = {};
-  Windows::GetModuleFileNameA(static_cast<HMODULE>(info.dli_fbase), path,
-                              SysInit::kModuleFileNameSize);
+  Windows::GetModuleFileNameA(LinkedPackage(), path, SysInit::kModuleFileNameSize);
   return path;
 }
 

@@ -20,6 +20,8 @@ struct TPackageOptions {
 TPackageOptions ParsePackageOptions(const std::vector<std::string>& args);
 // The file of the package this tool is linked with.
 std::string DefaultPackagePath();
+// The package this tool is linked with.
+Windows::HMODULE LinkedPackage();
 
 // Description, required packages, contained units with flags and hashes, exports
 // and resources of a loaded package.

@@ -1,0 +1,56 @@
+#include "TerminalDialogs.h"
+
+#include <array>
+#include <iostream>
+#include <sstream>
+
+#include "SysUtils.h"
+
+namespace Tools {
+
+namespace {
+
+using Dialogs::TMsgDlgBtn;
+
+constexpr std::array<const char*, 11> kButtonNames = {
+    "Yes", "No", "OK", "Cancel", "Abort", "Retry", "Ignore", "All", "NoToAll", "YesToAll", "Help"};
+
+const char* ButtonName(TMsgDlgBtn b) { return kButtonNames[static_cast<std::size_t>(b)]; }
+
+}  // namespace
+
+Dialogs::TModalResult TTerminalDialogs::ShowMessage(const Dialogs::TMessageRequest& request) {
+  FOut << "message: " << request.Message << "\n";
+  std::vector<TMsgDlgBtn> buttons;
+  for (std::size_t i = 0; i < kButtonNames.size(); ++i)
+    if (request.Buttons.Contains(static_cast<TMsgDlgBtn>(i))) buttons.push_back(static_cast<TMsgDlgBtn>(i));
+  FOut << "answer with one of:";
+  for (TMsgDlgBtn b : buttons) FOut << " " << ButtonName(b);
+  FOut << "\n";
+  for (std::string line; std::getline(FIn, line);) {
+    std::istringstream words(line);
+    std::string word;
+    if (!(words >> word)) break;
+    for (TMsgDlgBtn b : buttons)
+      if (SysUtils::SameText(word, ButtonName(b))) return Dialogs::ModalResultOf(b);
+    FOut << "\"" << word << "\" is not one of the buttons\n";
+  }
+  return Dialogs::EscapeResult(request.Buttons);
+}
+
+std::optional<std::vector<std::string>> TTerminalDialogs::ChooseFiles(
+    const Dialogs::TOpenRequest& request) {
+  FOut << "dialog: " << request.Title << "\n";
+  if (!request.Filter.empty()) FOut << "filter: " << request.Filter << "\n";
+  if (!request.InitialDir.empty()) FOut << "folder: " << request.InitialDir << "\n";
+  FOut << "file names, or an empty line to cancel:\n";
+  std::string line;
+  if (!std::getline(FIn, line)) return std::nullopt;
+  std::istringstream words(line);
+  std::vector<std::string> files;
+  for (std::string w; words >> w;) files.push_back(w);
+  if (files.empty()) return std::nullopt;
+  return files;
+}
+
+}  // namespace Tools

@@ -1,0 +1,25 @@
+// Dialogs on a terminal, for the designer shell: a message shows its text and its
+// buttons and reads the button's name from the next line; a file dialog shows its
+// title, filter and folder and reads the chosen names (separated by spaces) from
+// the next line. An empty line or the end of the input answers as Escape would.
+#pragma once
+
+#include <iosfwd>
+
+#include "Dialogs.h"
+
+namespace Tools {
+
+class TTerminalDialogs final : public Dialogs::TDialogService {
+ public:
+  TTerminalDialogs(std::istream& in, std::ostream& out) : FIn(in), FOut(out) {}
+
+  Dialogs::TModalResult ShowMessage(const Dialogs::TMessageRequest& request) override;
+  std::optional<std::vector<std::string>> ChooseFiles(const Dialogs::TOpenRequest& request) override;
+
+ private:
+  std::istream& FIn;
+  std::ostream& FOut;
+};
+
+}  // namespace Tools
