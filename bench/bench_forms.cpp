@@ -1,6 +1,7 @@
 // Reading and writing a form of 1,000 components, and rendering frames of the demo.
 #include <benchmark/benchmark.h>
 
+#include <filesystem>
 #include <string>
 
 #include "Classes/Streaming.h"
@@ -37,6 +38,8 @@ void RenderDemo100Frames(benchmark::State& state) {
   Tollenspiegel::RegisterClasses();
   Platform::TVirtualClock clock(Platform::LocalMs(2026, 12, 8, 10, 9, 30));
   Platform::UseClock(&clock);
+  // From the form's folder, as the tools run it, so the film finds its frames.
+  std::filesystem::current_path(std::filesystem::path(TOLLEN_DEMO_FORM).parent_path());
   auto root = Classes::ReadComponentFile(TOLLEN_DEMO_FORM);
   auto& form = dynamic_cast<Forms::TForm&>(*root);
   Tollenspiegel::StartAnimations(form);
