@@ -26,17 +26,7 @@ class RasterFigure : public ::testing::Test {
     State.Clip = Surface.Bounds();
   }
   // '.' paper, '#' pen, 'o' brush, '?' anything else.
-  std::string Picture() const {
-    std::string out;
-    for (int y = 0; y < Surface.Height(); ++y) {
-      for (int x = 0; x < Surface.Width(); ++x) {
-        TPixel p = Surface.Pixel(x, y);
-        out += p == kPaper ? '.' : p == kPen ? '#' : p == kBrush ? 'o' : '?';
-      }
-      out += '\n';
-    }
-    return out;
-  }
+  std::string Picture() const { return TestSupport::Picture(Surface, kPaper, kPen, kBrush); }
   // The box holding every pixel that is not paper.
   Types::TRect Inked() const {
     Types::TRect r{Surface.Width(), Surface.Height(), -1, -1};

@@ -26,17 +26,7 @@ class RasterPolygon : public ::testing::Test {
     Surface = TSurface(width, height, kPaper);
     State.Clip = Surface.Bounds();
   }
-  std::string Picture() const {
-    std::string out;
-    for (int y = 0; y < Surface.Height(); ++y) {
-      for (int x = 0; x < Surface.Width(); ++x) {
-        TPixel p = Surface.Pixel(x, y);
-        out += p == kPaper ? '.' : p == kPen ? '#' : p == kBrush ? 'o' : '?';
-      }
-      out += '\n';
-    }
-    return out;
-  }
+  std::string Picture() const { return TestSupport::Picture(Surface, kPaper, kPen, kBrush); }
   bool BrushTouchesPaper() const {
     for (int y = 0; y < Surface.Height(); ++y)
       for (int x = 0; x < Surface.Width(); ++x) {

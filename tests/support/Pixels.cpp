@@ -3,12 +3,12 @@
 namespace TestSupport {
 
 std::string Picture(const Graphics::TSurface& surface, Graphics::TPixel background,
-                    Graphics::TPixel ink) {
+                    Graphics::TPixel ink, std::optional<Graphics::TPixel> fill) {
   std::string out;
   for (int y = 0; y < surface.Height(); ++y) {
     for (int x = 0; x < surface.Width(); ++x) {
       Graphics::TPixel p = surface.Pixel(x, y);
-      out += p == background ? '.' : p == ink ? '#' : '?';
+      out += p == background ? '.' : p == ink ? '#' : fill && p == *fill ? 'o' : '?';
     }
     out += '\n';
   }
