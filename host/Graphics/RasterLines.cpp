@@ -73,8 +73,12 @@ struct TThinLine {
   Coord MinorAt(Coord k) const { return MinorStart + MinorSign * k; }
 };
 
+// One segment of a wide line, with what every row it meets asks of it worked out
+// once: the rows it can reach, its squared length and radius times its length.
 struct TCapsule {
   double Ax, Ay, Bx, By;
+  double Top, Bottom;
+  double Len2, Reach;
 };
 
 // The x extent of the points of row y within `radius` of the segment.
@@ -90,10 +94,10 @@ bool CapsuleRow(const TCapsule& c, double y, double radius, double& lo, double& 
   };
   disc(c.Ax, c.Ay);
   disc(c.Bx, c.By);
-  const double dx = c.Bx - c.Ax, dy = c.By - c.Ay, len2 = dx * dx + dy * dy;
+  const double dx = c.Bx - c.Ax, dy = c.By - c.Ay, len2 = c.Len2;
   if (len2 == 0) return lo <= hi;
   // The band beside the segment: close to its line, and between its two ends.
-  const double ry = y - c.Ay, reach = radius * std::sqrt(len2);
+  const double ry = y - c.Ay, reach = c.Reach;
   double bandLo = -std::numeric_limits<double>::infinity(), bandHi = -bandLo;
   auto limit = [&](double u, double v) {
     bandLo = std::max(bandLo, c.Ax + std::min(u, v));
@@ -114,11 +118,18 @@ bool CapsuleRow(const TCapsule& c, double y, double radius, double& lo, double& 
   return lo <= hi;
 }
 
-std::vector<TCapsule> Capsules(std::span<const TPoint64> points, bool closed, double shift) {
+std::vector<TCapsule> Capsules(std::span<const TPoint64> points, bool closed, double shift,
+                               double radius) {
   std::vector<TCapsule> capsules;
   auto add = [&](TPoint64 a, TPoint64 b) {
-    capsules.push_back({static_cast<double>(a.X) - shift, static_cast<double>(a.Y) - shift,
-                        static_cast<double>(b.X) - shift, static_cast<double>(b.Y) - shift});
+    TCapsule c{static_cast<double>(a.X) - shift, static_cast<double>(a.Y) - shift,
+               static_cast<double>(b.X) - shift, static_cast<double>(b.Y) - shift};
+    const double dx = c.Bx - c.Ax, dy = c.By - c.Ay;
+    c.Top = std::min(c.Ay, c.By) - radius;
+    c.Bottom = std::max(c.Ay, c.By) + radius;
+    c.Len2 = dx * dx + dy * dy;
+    c.Reach = radius * std::sqrt(c.Len2);
+    capsules.push_back(c);
   };
   const std::size_t n = points.size();
   for (std::size_t i = 0; i + 1 < n; ++i)
@@ -202,7 +213,8 @@ void DrawWideLines(TPainter& painter, TInk ink, std::span<const TPoint64> points
                    Coord width) {
   if (painter.Empty()) return;
   const double radius = static_cast<double>(width) / 2;
-  const std::vector<TCapsule> capsules = Capsules(points, closed, width % 2 == 0 ? 0.5 : 0.0);
+  const std::vector<TCapsule> capsules =
+      Capsules(points, closed, width % 2 == 0 ? 0.5 : 0.0, radius);
   if (capsules.empty()) return;
   double top = std::numeric_limits<double>::infinity(), bottom = -top;
   for (const TCapsule& c : capsules) {
@@ -217,9 +229,11 @@ void DrawWideLines(TPainter& painter, TInk ink, std::span<const TPoint64> points
   std::vector<TSpan> spans;
   for (auto y = static_cast<Coord>(firstRow); y <= static_cast<Coord>(lastRow); ++y) {
     spans.clear();
+    const auto row = static_cast<double>(y);
     for (const TCapsule& c : capsules) {
       double lo = 0, hi = 0;
-      if (!CapsuleRow(c, static_cast<double>(y), radius, lo, hi)) continue;
+      if (row < c.Top || row > c.Bottom) continue;  // out of this segment's reach
+      if (!CapsuleRow(c, row, radius, lo, hi)) continue;
       const TSpan s = PixelSpan(lo, hi, clip);
       if (!s.Empty()) spans.push_back(s);
     }
