@@ -4,6 +4,10 @@
 // folder at the start; a film reads one such file on every frame.
 #include <benchmark/benchmark.h>
 
+#ifdef TOLLEN_BENCH_STB
+#include <stb/stb_image.h>
+#endif
+
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -143,5 +147,21 @@ void Sizes(benchmark::internal::Benchmark* b) {
 BENCHMARK(BM_ReadFileOnly)->Apply(Sizes);
 BENCHMARK(BM_DecodeOnly)->Apply(Sizes);
 BENCHMARK(BM_LoadFromFile)->Apply(Sizes);
+
+#ifdef TOLLEN_BENCH_STB
+// For comparison: a widely used single-header decoder reading the same files from
+// disk into RGB pixels.
+void BM_StbLoad(benchmark::State& state) {
+  const std::string path = Files().Path(state.range(0), state.range(1)).string();
+  for (auto _ : state) {
+    int w = 0, h = 0, channels = 0;
+    unsigned char* pixels = stbi_load(path.c_str(), &w, &h, &channels, 3);
+    benchmark::DoNotOptimize(pixels);
+    stbi_image_free(pixels);
+  }
+  Report(state);
+}
+BENCHMARK(BM_StbLoad)->Apply(Sizes);
+#endif
 
 }  // namespace
