@@ -44,7 +44,8 @@ bool TPropInfo::IsStored(const TObject& instance) const {
   return true;
 }
 
-std::vector<TPropInfo> GetPropList(System::TClass cls) {
+namespace {
+std::vector<TPropInfo> Flatten(System::TClass cls) {
   std::vector<System::TClass> chain;
   for (System::TClass c = cls; c != nullptr; c = c->Parent) chain.push_back(c);
   std::vector<TPropInfo> list;
@@ -62,9 +63,25 @@ std::vector<TPropInfo> GetPropList(System::TClass cls) {
   for (std::size_t i = 0; i < list.size(); ++i) list[i].Index = static_cast<int>(i);
   return list;
 }
+}  // namespace
+
+const std::vector<TPropInfo>& GetPropList(System::TClass cls) {
+  // A class without a table of its own publishes what its nearest ancestor with one does.
+  while (cls != nullptr && cls->Props == nullptr) cls = cls->Parent;
+  if (cls == nullptr) {
+    static const std::vector<TPropInfo> none;
+    return none;
+  }
+  const TPropTable& table = *cls->Props;
+  if (!table.IsFlattened) {
+    table.Flattened = Flatten(cls);
+    table.IsFlattened = true;
+  }
+  return table.Flattened;
+}
 
 std::optional<TPropInfo> GetPropInfo(System::TClass cls, std::string_view name) {
-  for (TPropInfo& p : GetPropList(cls))
+  for (const TPropInfo& p : GetPropList(cls))
     if (SysUtils::SameText(p.Name, name)) return p;
   return std::nullopt;
 }

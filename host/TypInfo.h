@@ -78,6 +78,10 @@ struct TPropInfo {
 
 struct TPropTable {
   std::vector<TPropInfo> Own;  // in declaration order
+  // The flattened list of the class that owns this table, made on first use and
+  // kept with the table, so it lives and goes with the module that holds the class.
+  mutable std::vector<TPropInfo> Flattened;
+  mutable bool IsFlattened = false;
 };
 
 // A published method, found by name. Bind gives a handler calling the method on
@@ -91,7 +95,7 @@ struct TMethodTable {
 };
 
 // The class's published properties, base classes first, with Index set.
-std::vector<TPropInfo> GetPropList(System::TClass cls);
+const std::vector<TPropInfo>& GetPropList(System::TClass cls);
 // The property named `name` (case-insensitive), or nothing.
 std::optional<TPropInfo> GetPropInfo(System::TClass cls, std::string_view name);
 // The published method named `name` of the class or an ancestor, or null.
