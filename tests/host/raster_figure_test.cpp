@@ -7,26 +7,14 @@
 #include <string>
 
 #include "Graphics/Raster.h"
-#include "support/Pixels.h"
+#include "support/RasterCase.h"
 
 namespace {
 
 using namespace Graphics;
 
-constexpr TPixel kPaper = 0x000000, kPen = 0xFF0000, kBrush = 0x0000FF;
-
-class RasterFigure : public ::testing::Test {
+class RasterFigure : public TestSupport::TRasterCase {
  protected:
-  RasterFigure() {
-    State.Pen.Color = clRed;
-    State.Brush.Color = clBlue;
-  }
-  void Start(int width, int height) {
-    Surface = TSurface(width, height, kPaper);
-    State.Clip = Surface.Bounds();
-  }
-  // '.' paper, '#' pen, 'o' brush, '?' anything else.
-  std::string Picture() const { return TestSupport::Picture(Surface, kPaper, kPen, kBrush); }
   // The box holding every pixel that is not paper.
   Types::TRect Inked() const {
     Types::TRect r{Surface.Width(), Surface.Height(), -1, -1};
@@ -56,9 +44,6 @@ class RasterFigure : public ::testing::Test {
     return true;
   }
 
-  TSurface Surface;
-  TRasterDevice Device{Surface};
-  TDrawState State;
 };
 
 TEST_F(RasterFigure, RectangleOutlinesUpToRightAndBottomLessOne) {

@@ -7,26 +7,15 @@
 #include <vector>
 
 #include "Graphics/Raster.h"
-#include "support/Pixels.h"
+#include "support/RasterCase.h"
 
 namespace {
 
 using namespace Graphics;
 using Types::TPoint;
 
-constexpr TPixel kPaper = 0x000000, kPen = 0xFF0000, kBrush = 0x0000FF;
-
-class RasterPolygon : public ::testing::Test {
+class RasterPolygon : public TestSupport::TRasterCase {
  protected:
-  RasterPolygon() {
-    State.Pen.Color = clRed;
-    State.Brush.Color = clBlue;
-  }
-  void Start(int width, int height) {
-    Surface = TSurface(width, height, kPaper);
-    State.Clip = Surface.Bounds();
-  }
-  std::string Picture() const { return TestSupport::Picture(Surface, kPaper, kPen, kBrush); }
   bool BrushTouchesPaper() const {
     for (int y = 0; y < Surface.Height(); ++y)
       for (int x = 0; x < Surface.Width(); ++x) {
@@ -37,9 +26,6 @@ class RasterPolygon : public ::testing::Test {
     return false;
   }
 
-  TSurface Surface;
-  TRasterDevice Device{Surface};
-  TDrawState State;
 };
 
 TEST_F(RasterPolygon, SquareIsOutlinedThroughItsCorners) {
