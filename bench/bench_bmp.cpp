@@ -29,8 +29,9 @@ TSurface Picture(int width, int height) {
   TSurface s(width, height);
   for (int y = 0; y < height; ++y)
     for (int x = 0; x < width; ++x)
-      s.SetPixel(x, y, static_cast<TPixel>((x * 255 / width) << 16 | (y * 255 / height) << 8 |
-                                           ((x ^ y) & 0xFF)));
+      s.SetPixel(x, y,
+                 static_cast<TPixel>((x * 255 / width) << 16 | (y * 255 / height) << 8 |
+                                     ((x ^ y) & 0xFF)));
   return s;
 }
 
@@ -47,13 +48,15 @@ void Write8(const fs::path& path, int width, int height) {
   Put32(out, offset + pixels);
   Put32(out, 0);
   Put32(out, offset);
-  for (std::uint32_t v : {40u, static_cast<std::uint32_t>(width), static_cast<std::uint32_t>(height),
-                          1u | 8u << 16, 0u, pixels, 2835u, 2835u, 256u, 0u})
+  for (std::uint32_t v :
+       {40u, static_cast<std::uint32_t>(width), static_cast<std::uint32_t>(height), 1u | 8u << 16,
+        0u, pixels, 2835u, 2835u, 256u, 0u})
     Put32(out, v);
   for (std::uint32_t i = 0; i < 256; ++i) Put32(out, (i * 0x010307) & 0xFFFFFF);
   for (int y = 0; y < height; ++y)
     for (std::uint32_t x = 0; x < stride; ++x)
-      out.push_back(static_cast<std::uint8_t>((x * 7 + static_cast<std::uint32_t>(y) * 3) ^ (x >> 3)));
+      out.push_back(
+          static_cast<std::uint8_t>((x * 7 + static_cast<std::uint32_t>(y) * 3) ^ (x >> 3)));
   std::ofstream(path, std::ios::binary)
       .write(reinterpret_cast<const char*>(out.data()), static_cast<std::streamsize>(out.size()));
 }

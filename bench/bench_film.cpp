@@ -25,8 +25,9 @@ Graphics::TSurface Picture(int w, int h) {
   Graphics::TSurface s(w, h);
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x)
-      s.SetPixel(x, y, static_cast<Graphics::TPixel>(((x * 7) & 0xFF) << 16 | ((y * 5) & 0xFF) << 8 |
-                                                     ((x + y) & 0xC0)));
+      s.SetPixel(x, y,
+                 static_cast<Graphics::TPixel>(((x * 7) & 0xFF) << 16 | ((y * 5) & 0xFF) << 8 |
+                                               ((x + y) & 0xC0)));
   return s;
 }
 
@@ -50,7 +51,8 @@ void WriteBmp8(int w, int h, const std::string& path) {
   for (int i = 0; i < 6; ++i) Put(out, 0, 4);
   for (std::uint32_t i = 0; i < 256; ++i) Put(out, i * 0x010101, 4);
   for (int y = 0; y < h; ++y)
-    for (std::uint32_t x = 0; x < stride; ++x) out.push_back(static_cast<std::uint8_t>((x * 3 + static_cast<std::uint32_t>(y)) & 0xFF));
+    for (std::uint32_t x = 0; x < stride; ++x)
+      out.push_back(static_cast<std::uint8_t>((x * 3 + static_cast<std::uint32_t>(y)) & 0xFF));
   std::ofstream(path, std::ios::binary)
       .write(reinterpret_cast<const char*>(out.data()), static_cast<std::streamsize>(out.size()));
 }

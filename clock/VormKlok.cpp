@@ -19,15 +19,14 @@ constexpr long double kThirtyDegrees = 0.5235987755982988731L;
 constexpr long double kSixDegrees = 0.1047197551196597746L;
 
 // Directions of the numerals, to three decimals as the dial has always used them.
-constexpr std::array<double, 13> kSinusTabel = {0,     0.5,  0.866, 1.0,  0.866, 0.5,   0.0,
-                                                -0.5, -0.866, -1.0, -0.866, -0.5, 0.0};
-constexpr std::array<double, 13> kCosinusTabel = {0,      0.866, 0.5,    0.0, -0.5,
-                                                  -0.866, -1.0,  -0.866, -0.5, 0.0,
-                                                  0.5,    0.866, 1.0};
+constexpr std::array<double, 13> kSinusTabel = {0,    0.5,    0.866, 1.0,    0.866, 0.5, 0.0,
+                                                -0.5, -0.866, -1.0,  -0.866, -0.5,  0.0};
+constexpr std::array<double, 13> kCosinusTabel = {0,      0.866, 0.5, 0.0, -0.5,  -0.866, -1.0,
+                                                  -0.866, -0.5,  0.0, 0.5, 0.866, 1.0};
 
 bool IsTriangle(TVormen v) {
-  return v == Vormen::DriehoekOmhoog || v == Vormen::DriehoekLinks ||
-         v == Vormen::DriehoekRechts || v == Vormen::DriehoekOmlaag;
+  return v == Vormen::DriehoekOmhoog || v == Vormen::DriehoekLinks || v == Vormen::DriehoekRechts ||
+         v == Vormen::DriehoekOmlaag;
 }
 
 int RoundInt(long double v) {
@@ -108,13 +107,13 @@ const TypInfo::TTypeInfo* PercentageType() {
   return &info;
 }
 const TypInfo::TTypeInfo* WijzerSoortType() {
-  static const TypInfo::TTypeInfo info{"TWijzerSoort", TypInfo::TTypeKind::Enumeration, 0, 2,
-                                       {"W_Uur", "W_Min", "W_Sec"}};
+  static const TypInfo::TTypeInfo info{
+      "TWijzerSoort", TypInfo::TTypeKind::Enumeration, 0, 2, {"W_Uur", "W_Min", "W_Sec"}};
   return &info;
 }
 const TypInfo::TTypeInfo* CijfersType() {
-  static const TypInfo::TTypeInfo info{"TCijfers", TypInfo::TTypeKind::Enumeration, 0, 2,
-                                       {"Geen", "DrieZesNegenTwaalf", "Alle"}};
+  static const TypInfo::TTypeInfo info{
+      "TCijfers", TypInfo::TTypeKind::Enumeration, 0, 2, {"Geen", "DrieZesNegenTwaalf", "Alle"}};
   return &info;
 }
 

@@ -15,26 +15,32 @@ using Graphics::TBrush;
 using Graphics::TPen;
 
 const TypInfo::TTypeInfo* WeergaveType() {
-  static const TypInfo::TTypeInfo info{"TWeergave", TypInfo::TTypeKind::Enumeration, 0, 1,
-                                       {"WareGrootte", "Zoom"}};
+  static const TypInfo::TTypeInfo info{
+      "TWeergave", TypInfo::TTypeKind::Enumeration, 0, 1, {"WareGrootte", "Zoom"}};
   return &info;
 }
 
 const TypInfo::TTypeInfo* FilmTypeType() {
   static const TypInfo::TTypeInfo info{
-      "TFilmType", TypInfo::TTypeKind::Enumeration, 0, 3,
+      "TFilmType",
+      TypInfo::TTypeKind::Enumeration,
+      0,
+      3,
       {"LusFilm", "Normaal", "EenKeerHeenEnWeer", "LusHeenEnWeer"}};
   return &info;
 }
 
 const TypInfo::TTypeInfo* FoutActieType() {
-  static const TypInfo::TTypeInfo info{"TFoutActie", TypInfo::TTypeKind::Enumeration, 0, 1,
-                                       {"EvenGeenFilm", "RaiseException"}};
+  static const TypInfo::TTypeInfo info{
+      "TFoutActie", TypInfo::TTypeKind::Enumeration, 0, 1, {"EvenGeenFilm", "RaiseException"}};
   return &info;
 }
 
 const TypInfo::TTypeInfo* StartFilmType() {
-  static const TypInfo::TTypeInfo info{"TStartFilm", TypInfo::TTypeKind::Enumeration, 0, 2,
+  static const TypInfo::TTypeInfo info{"TStartFilm",
+                                       TypInfo::TTypeKind::Enumeration,
+                                       0,
+                                       2,
                                        {"Via_Programma", "StartMeteen", "MuisKlik"}};
   return &info;
 }
@@ -47,16 +53,14 @@ TypInfo::TPropInfo FrameProp(std::string_view name, int index, std::int64_t def,
                              std::int32_t (TFilm::*get)() const) {
   return TypInfo::OrdProp<TFilm>(
       name, TypInfo::IntegerType(), [get](const TFilm& f) { return (f.*get)(); },
-      [index](TFilm& f, std::int64_t v) { f.SetFrame(index, static_cast<std::int32_t>(v)); },
-      def);
+      [index](TFilm& f, std::int64_t v) { f.SetFrame(index, static_cast<std::int32_t>(v)); }, def);
 }
 
 const TypInfo::TPropTable& FilmProps() {
   namespace P = Controls::Published;
   using TypInfo::OrdProp;
   static const TypInfo::TPropTable table{{
-      TypInfo::StrProp<TFilm>("DefaultPadNaam", &TFilm::DefaultPadNaam,
-                              &TFilm::SetDefaultPadNaam),
+      TypInfo::StrProp<TFilm>("DefaultPadNaam", &TFilm::DefaultPadNaam, &TFilm::SetDefaultPadNaam),
       TypInfo::ObjProp<TFilm, TBrush>(
           "Achtergrond", TypInfo::ClassTypeOf<TBrush>(),
           [](const TFilm& f) { return &f.Achtergrond(); },
@@ -91,8 +95,7 @@ const TypInfo::TPropTable& FilmProps() {
           }),
       OrdProp<TFilm>(
           "TijdPerFrame", TypInfo::IntegerType(), [](const TFilm& f) { return f.TijdPerFrame(); },
-          [](TFilm& f, std::int64_t v) { f.SetTijdPerFrame(static_cast<std::int32_t>(v)); },
-          100),
+          [](TFilm& f, std::int64_t v) { f.SetTijdPerFrame(static_cast<std::int32_t>(v)); }, 100),
       OrdProp<TFilm>(
           "Starten", StartFilmType(), [](const TFilm& f) { return f.Starten(); },
           [](TFilm& f, std::int64_t v) { f.SetStarten(static_cast<TStartFilm>(v)); }),
@@ -104,8 +107,15 @@ const TypInfo::TPropTable& FilmProps() {
           "Transparent", TypInfo::BooleanType(),
           [](const TFilm& f) { return BoolOrd(f.Transparent()); },
           [](TFilm& f, std::int64_t v) { f.SetTransparent(v != 0); }, 0),
-      P::Visible(), P::OnClick(), P::OnDblClick(), P::OnDragDrop(), P::OnDragOver(),
-      P::OnEndDrag(), P::OnMouseDown(), P::OnMouseMove(), P::OnMouseUp(),
+      P::Visible(),
+      P::OnClick(),
+      P::OnDblClick(),
+      P::OnDragDrop(),
+      P::OnDragOver(),
+      P::OnEndDrag(),
+      P::OnMouseDown(),
+      P::OnMouseMove(),
+      P::OnMouseUp(),
   }};
   return table;
 }
@@ -545,8 +555,9 @@ void TGeluidProperty::Edit() {
 
 void Register() {
   DsgnIntf::RegisterComponents("Tollenspiegel", {TFilm::StaticClass()});
-  DsgnIntf::RegisterPropertyEditor(TypInfo::StringType(), TFilm::StaticClass(), "Geluid",
-                                   DsgnIntf::PropertyEditorClass<TGeluidProperty>("TGeluidProperty"));
+  DsgnIntf::RegisterPropertyEditor(
+      TypInfo::StringType(), TFilm::StaticClass(), "Geluid",
+      DsgnIntf::PropertyEditorClass<TGeluidProperty>("TGeluidProperty"));
   DsgnIntf::RegisterComponentEditor(TFilm::StaticClass(),
                                     DsgnIntf::ComponentEditorClass<TFilmEditor>("TFilmEditor"));
 }

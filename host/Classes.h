@@ -12,8 +12,8 @@
 #include <utility>
 #include <vector>
 
-#include "System.h"
 #include "SysUtils.h"
+#include "System.h"
 
 namespace Classes {
 
@@ -28,8 +28,8 @@ class TEvent {
   using Handler = std::function<void(Args...)>;
   TEvent() = default;
   template <typename F>
-    requires std::is_constructible_v<Handler, F>
-  TEvent(F&& handler, std::string methodName = {})  // NOLINT: implicit as a method pointer is
+  requires std::is_constructible_v<Handler, F> TEvent(
+      F&& handler, std::string methodName = {})  // NOLINT: implicit as a method pointer is
       : FHandler(std::forward<F>(handler)), FMethodName(std::move(methodName)) {}
   TEvent(std::nullptr_t) {}  // NOLINT
 

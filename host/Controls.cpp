@@ -8,9 +8,9 @@ namespace Controls {
 
 namespace {
 const TypInfo::TPropTable& ControlProps() {
-  static const TypInfo::TPropTable table{{Published::Left(), Published::Top(),
-                                          Published::Width(), Published::Height(),
-                                          Published::Cursor(), Published::Hint()}};
+  static const TypInfo::TPropTable table{{Published::Left(), Published::Top(), Published::Width(),
+                                          Published::Height(), Published::Cursor(),
+                                          Published::Hint()}};
   return table;
 }
 }  // namespace
@@ -43,7 +43,9 @@ void TControl::SetBounds(int left, int top, int width, int height) {
   Invalidate();
 }
 
-bool TControl::Showing() const { return FVisible || FComponentState.Contains(Classes::csDesigning); }
+bool TControl::Showing() const {
+  return FVisible || FComponentState.Contains(Classes::csDesigning);
+}
 
 void TControl::SetVisible(bool value) {
   if (FVisible == value) return;

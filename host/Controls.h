@@ -25,9 +25,21 @@ using Classes::TComponent;
 using System::TObject;
 
 enum class TControlStyleFlag {
-  csAcceptsControls, csCaptureMouse, csDesignInteractive, csClickEvents, csFramed,
-  csSetCaption, csOpaque, csDoubleClicks, csFixedWidth, csFixedHeight, csNoDesignVisible,
-  csReplicatable, csNoStdEvents, csDisplayDragImage, csReflector
+  csAcceptsControls,
+  csCaptureMouse,
+  csDesignInteractive,
+  csClickEvents,
+  csFramed,
+  csSetCaption,
+  csOpaque,
+  csDoubleClicks,
+  csFixedWidth,
+  csFixedHeight,
+  csNoDesignVisible,
+  csReplicatable,
+  csNoStdEvents,
+  csDisplayDragImage,
+  csReflector
 };
 using TControlStyle = System::TSet<TControlStyleFlag>;
 using enum TControlStyleFlag;

@@ -14,8 +14,8 @@ const TTypeInfo* CursorType() {
 }
 
 const TTypeInfo* DragModeType() {
-  static const TTypeInfo info{"TDragMode", TTypeKind::Enumeration, 0, 1,
-                              {"dmManual", "dmAutomatic"}};
+  static const TTypeInfo info{
+      "TDragMode", TTypeKind::Enumeration, 0, 1, {"dmManual", "dmAutomatic"}};
   return &info;
 }
 
@@ -33,7 +33,9 @@ const TTypeInfo* EventType(std::string_view name) {
 // this host has no actions, so both are stored by their default rule alone.
 bool IsVisibleStored(const System::TObject&) { return true; }
 bool IsOnClickStored(const System::TObject&) { return true; }
-bool IsFontStored(const System::TObject& o) { return !static_cast<const TControl&>(o).ParentFont(); }
+bool IsFontStored(const System::TObject& o) {
+  return !static_cast<const TControl&>(o).ParentFont();
+}
 bool IsColorStored(const System::TObject& o) {
   return !static_cast<const TControl&>(o).ParentColor();
 }
@@ -112,12 +114,14 @@ TPropInfo Font() {
 }
 TPropInfo ParentColor() {
   return OrdProp<TControl>(
-      "ParentColor", TypInfo::BooleanType(), [](const TControl& c) { return BoolOrd(c.ParentColor()); },
+      "ParentColor", TypInfo::BooleanType(),
+      [](const TControl& c) { return BoolOrd(c.ParentColor()); },
       [](TControl& c, std::int64_t v) { c.SetParentColor(v != 0); }, 1);
 }
 TPropInfo ParentFont() {
   return OrdProp<TControl>(
-      "ParentFont", TypInfo::BooleanType(), [](const TControl& c) { return BoolOrd(c.ParentFont()); },
+      "ParentFont", TypInfo::BooleanType(),
+      [](const TControl& c) { return BoolOrd(c.ParentFont()); },
       [](TControl& c, std::int64_t v) { c.SetParentFont(v != 0); }, 1);
 }
 TPropInfo DragCursor() {
@@ -132,38 +136,41 @@ TPropInfo DragMode() {
       static_cast<std::int64_t>(dmManual));
 }
 TPropInfo OnClick() {
-  TPropInfo p = TypInfo::EventProp<TControl>("OnClick", EventType("TNotifyEvent"),
-                                             [](TControl& c) -> auto& { return c.OnClick; });
+  TPropInfo p = TypInfo::EventProp<TControl>(
+      "OnClick", EventType("TNotifyEvent"), [](TControl & c) -> auto& { return c.OnClick; });
   p.StoredRule = IsOnClickStored;
   return p;
 }
 TPropInfo OnDblClick() {
-  return TypInfo::EventProp<TControl>("OnDblClick", EventType("TNotifyEvent"),
-                                      [](TControl& c) -> auto& { return c.OnDblClick; });
+  return TypInfo::EventProp<TControl>(
+      "OnDblClick", EventType("TNotifyEvent"), [](TControl & c) -> auto& { return c.OnDblClick; });
 }
 TPropInfo OnDragDrop() {
-  return TypInfo::EventProp<TControl>("OnDragDrop", EventType("TDragDropEvent"),
-                                      [](TControl& c) -> auto& { return c.OnDragDrop; });
+  return TypInfo::EventProp<TControl>(
+      "OnDragDrop", EventType("TDragDropEvent"),
+      [](TControl & c) -> auto& { return c.OnDragDrop; });
 }
 TPropInfo OnDragOver() {
-  return TypInfo::EventProp<TControl>("OnDragOver", EventType("TDragOverEvent"),
-                                      [](TControl& c) -> auto& { return c.OnDragOver; });
+  return TypInfo::EventProp<TControl>(
+      "OnDragOver", EventType("TDragOverEvent"),
+      [](TControl & c) -> auto& { return c.OnDragOver; });
 }
 TPropInfo OnEndDrag() {
-  return TypInfo::EventProp<TControl>("OnEndDrag", EventType("TEndDragEvent"),
-                                      [](TControl& c) -> auto& { return c.OnEndDrag; });
+  return TypInfo::EventProp<TControl>(
+      "OnEndDrag", EventType("TEndDragEvent"), [](TControl & c) -> auto& { return c.OnEndDrag; });
 }
 TPropInfo OnMouseDown() {
-  return TypInfo::EventProp<TControl>("OnMouseDown", EventType("TMouseEvent"),
-                                      [](TControl& c) -> auto& { return c.OnMouseDown; });
+  return TypInfo::EventProp<TControl>(
+      "OnMouseDown", EventType("TMouseEvent"), [](TControl & c) -> auto& { return c.OnMouseDown; });
 }
 TPropInfo OnMouseMove() {
-  return TypInfo::EventProp<TControl>("OnMouseMove", EventType("TMouseMoveEvent"),
-                                      [](TControl& c) -> auto& { return c.OnMouseMove; });
+  return TypInfo::EventProp<TControl>(
+      "OnMouseMove", EventType("TMouseMoveEvent"),
+      [](TControl & c) -> auto& { return c.OnMouseMove; });
 }
 TPropInfo OnMouseUp() {
-  return TypInfo::EventProp<TControl>("OnMouseUp", EventType("TMouseEvent"),
-                                      [](TControl& c) -> auto& { return c.OnMouseUp; });
+  return TypInfo::EventProp<TControl>(
+      "OnMouseUp", EventType("TMouseEvent"), [](TControl & c) -> auto& { return c.OnMouseUp; });
 }
 
 }  // namespace Published

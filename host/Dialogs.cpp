@@ -10,11 +10,16 @@ TDialogService* installed = nullptr;
 
 const char* TypeName(TMsgDlgType type) {
   switch (type) {
-    case mtWarning: return "Warning";
-    case mtError: return "Error";
-    case mtInformation: return "Information";
-    case mtConfirmation: return "Confirm";
-    case mtCustom: break;
+    case mtWarning:
+      return "Warning";
+    case mtError:
+      return "Error";
+    case mtInformation:
+      return "Information";
+    case mtConfirmation:
+      return "Confirm";
+    case mtCustom:
+      break;
   }
   return "Message";
 }
@@ -31,17 +36,28 @@ std::string ExtensionOf(const std::string& name) {
 
 TModalResult ModalResultOf(TMsgDlgBtn button) {
   switch (button) {
-    case mbYes: return mrYes;
-    case mbNo: return mrNo;
-    case mbOK: return mrOk;
-    case mbCancel: return mrCancel;
-    case mbAbort: return mrAbort;
-    case mbRetry: return mrRetry;
-    case mbIgnore: return mrIgnore;
-    case mbAll: return mrAll;
-    case mbNoToAll: return mrNoToAll;
-    case mbYesToAll: return mrYesToAll;
-    case mbHelp: break;
+    case mbYes:
+      return mrYes;
+    case mbNo:
+      return mrNo;
+    case mbOK:
+      return mrOk;
+    case mbCancel:
+      return mrCancel;
+    case mbAbort:
+      return mrAbort;
+    case mbRetry:
+      return mrRetry;
+    case mbIgnore:
+      return mrIgnore;
+    case mbAll:
+      return mrAll;
+    case mbNoToAll:
+      return mrNoToAll;
+    case mbYesToAll:
+      return mrYesToAll;
+    case mbHelp:
+      break;
   }
   return mrNone;
 }
@@ -131,8 +147,8 @@ void TOpenDialog::Accept(std::vector<std::string> files) {
   if (!FDefaultExt.empty())
     for (std::string& name : files)
       if (ExtensionOf(name).empty()) name += "." + FDefaultExt;
-  bool different = !FDefaultExt.empty() &&
-                   Classes::CompareText(ExtensionOf(files.front()), FDefaultExt) != 0;
+  bool different =
+      !FDefaultExt.empty() && Classes::CompareText(ExtensionOf(files.front()), FDefaultExt) != 0;
   if (different)
     FOptions.Include(ofExtensionDifferent);
   else

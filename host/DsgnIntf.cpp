@@ -32,7 +32,6 @@ TRegistries& Registries() {
   return registries;
 }
 
-
 // How closely a registration fits: -1 not at all; a named property beats a class,
 // a class beats none, and a nearer class beats a farther one.
 int Fit(const TPropertyRegistration& r, System::TClass cls, const TypInfo::TPropInfo& prop) {
@@ -168,10 +167,10 @@ std::vector<std::string> RegisterPackage(Windows::HMODULE module) {
   std::vector<std::string> ran;
   for (const Windows::TExportEntry& entry : Windows::ModuleExports(module)) {
     std::string_view name = entry.Name;
-    bool unitProcedure = name.size() > kSuffix.size() + 1 && name[0] == '@' &&
-                         name.substr(name.size() - kSuffix.size()) == kSuffix &&
-                         name.substr(1, name.size() - kSuffix.size() - 1).find('.') ==
-                             std::string_view::npos;
+    bool unitProcedure =
+        name.size() > kSuffix.size() + 1 && name[0] == '@' &&
+        name.substr(name.size() - kSuffix.size()) == kSuffix &&
+        name.substr(1, name.size() - kSuffix.size() - 1).find('.') == std::string_view::npos;
     if (!unitProcedure) continue;
     Windows::FARPROC procedure = Windows::GetProcAddress(module, entry.Name);
     if (procedure == nullptr) continue;

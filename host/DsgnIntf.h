@@ -21,7 +21,13 @@
 namespace DsgnIntf {
 
 enum class TPropertyAttribute {
-  paValueList, paSubProperties, paDialog, paMultiSelect, paAutoUpdate, paSortList, paReadOnly,
+  paValueList,
+  paSubProperties,
+  paDialog,
+  paMultiSelect,
+  paAutoUpdate,
+  paSortList,
+  paReadOnly,
   paRevertable
 };
 using TPropertyAttributes = System::TSet<TPropertyAttribute>;
@@ -115,8 +121,9 @@ struct TComponentEditorClass {
 
 template <typename T>
 TPropertyEditorClass PropertyEditorClass(std::string_view name) {
-  return {name, [](TDesigner& d, Classes::TPersistent& p, const TypInfo::TPropInfo& i)
-                    -> std::unique_ptr<TPropertyEditor> { return std::make_unique<T>(d, p, i); }};
+  return {name,
+          [](TDesigner& d, Classes::TPersistent& p, const TypInfo::TPropInfo& i)
+              -> std::unique_ptr<TPropertyEditor> { return std::make_unique<T>(d, p, i); }};
 }
 template <typename T>
 TComponentEditorClass ComponentEditorClass(std::string_view name) {

@@ -23,8 +23,8 @@ namespace {
 std::size_t NameStart(const std::string& name) {
   std::size_t separator = name.find_last_of("\\/");
   if (separator != std::string::npos) return separator + 1;
-  bool drive = name.size() >= 2 && name[1] == ':' &&
-               std::isalpha(static_cast<unsigned char>(name[0])) != 0;
+  bool drive =
+      name.size() >= 2 && name[1] == ':' && std::isalpha(static_cast<unsigned char>(name[0])) != 0;
   return drive ? 2 : 0;
 }
 

@@ -215,8 +215,7 @@ void TApplication::Run() {
       queue.PaintAll();
       return;
     }
-    RunUntil(FEventSource ? std::numeric_limits<std::int64_t>::max()
-                          : *queue.NextDue());
+    RunUntil(FEventSource ? std::numeric_limits<std::int64_t>::max() : *queue.NextDue());
   }
 }
 

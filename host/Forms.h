@@ -55,11 +55,9 @@ class TForm : public Controls::TWinControl, private Messages::TPaintTarget {
 
   // Input in client coordinates, delivered to the control under the point (or to
   // the one that has the mouse captured, between a press and its release).
-  void MouseDown(Controls::TMouseButton button, Controls::TShiftState shift, int x,
-                 int y) override;
+  void MouseDown(Controls::TMouseButton button, Controls::TShiftState shift, int x, int y) override;
   void MouseMove(Controls::TShiftState shift, int x, int y) override;
-  void MouseUp(Controls::TMouseButton button, Controls::TShiftState shift, int x,
-               int y) override;
+  void MouseUp(Controls::TMouseButton button, Controls::TShiftState shift, int x, int y) override;
   // A press and release of the left button at one point.
   void ClickAt(int x, int y);
 

@@ -31,8 +31,7 @@ BOOL PlaySoundA(const char* sound, HMODULE, DWORD flags) {
     service.Stop();
     return kTrue;
   }
-  if (Has(flags, SND_RESOURCE) || Has(flags, SND_MEMORY) || Has(flags, SND_ALIAS_ID))
-    return kFalse;
+  if (Has(flags, SND_RESOURCE) || Has(flags, SND_MEMORY) || Has(flags, SND_ALIAS_ID)) return kFalse;
   if (Has(flags, SND_PURGE)) {
     service.Stop();
     return kTrue;

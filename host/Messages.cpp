@@ -34,7 +34,8 @@ bool TMessageQueue::DispatchDueTimers() {
                    [](const auto& a, const auto& b) { return a.first < b.first; });
   for (const auto& entry : due) {
     const TTimerId id = entry.second;
-    auto it = std::find_if(FTimers.begin(), FTimers.end(), [id](const TTimer& t) { return t.Id == id; });
+    auto it =
+        std::find_if(FTimers.begin(), FTimers.end(), [id](const TTimer& t) { return t.Id == id; });
     if (it == FTimers.end()) continue;  // killed by an earlier handler
     it->Due += it->Interval;
     if (it->Due <= now) it->Due = now + it->Interval;

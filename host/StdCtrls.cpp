@@ -11,14 +11,17 @@ namespace StdCtrls {
 using Controls::TWinControl;
 
 const TypInfo::TTypeInfo* AlignmentType() {
-  static const TypInfo::TTypeInfo info{"TAlignment", TypInfo::TTypeKind::Enumeration, 0, 2,
+  static const TypInfo::TTypeInfo info{"TAlignment",
+                                       TypInfo::TTypeKind::Enumeration,
+                                       0,
+                                       2,
                                        {"taLeftJustify", "taRightJustify", "taCenter"}};
   return &info;
 }
 
 const TypInfo::TTypeInfo* TextLayoutType() {
-  static const TypInfo::TTypeInfo info{"TTextLayout", TypInfo::TTypeKind::Enumeration, 0, 2,
-                                       {"tlTop", "tlCenter", "tlBottom"}};
+  static const TypInfo::TTypeInfo info{
+      "TTextLayout", TypInfo::TTypeKind::Enumeration, 0, 2, {"tlTop", "tlCenter", "tlBottom"}};
   return &info;
 }
 
@@ -268,11 +271,10 @@ void TLabel::AdjustBounds() {
     widest = Graphics::Text::Extent(font, " ").cx;
   if (FWordWrap) widest = std::max(widest, Width());
   const int lineHeight = Graphics::Text::Extent(font, " ").cy;
-  int height = Saturated(static_cast<std::int64_t>(lineHeight) *
-                         static_cast<std::int64_t>(lines.size()));
+  int height =
+      Saturated(static_cast<std::int64_t>(lineHeight) * static_cast<std::int64_t>(lines.size()));
   int left = Left();
-  if (FAlignment == taRightJustify)
-    left = Saturated(std::int64_t{Left()} + Width() - widest);
+  if (FAlignment == taRightJustify) left = Saturated(std::int64_t{Left()} + Width() - widest);
   SetBounds(left, Top(), widest, height);
 }
 
@@ -322,8 +324,8 @@ void TLabel::Paint() {
   canvas.SetFont(Font());
   std::vector<TLabelLine> lines = Lines();
   const int lineHeight = canvas.TextHeight(" ");
-  int y = LayoutY(Saturated(static_cast<std::int64_t>(lineHeight) *
-                            static_cast<std::int64_t>(lines.size())));
+  int y = LayoutY(
+      Saturated(static_cast<std::int64_t>(lineHeight) * static_cast<std::int64_t>(lines.size())));
   for (const TLabelLine& line : lines) {
     DrawLine(canvas, line, y);
     y = Saturated(std::int64_t{y} + lineHeight);

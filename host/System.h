@@ -63,11 +63,21 @@ class TSet {
   constexpr TSet(std::initializer_list<E> values) {
     for (E v : values) Include(v);
   }
-  static constexpr TSet FromBits(std::uint64_t bits) { TSet s; s.FBits = bits; return s; }
+  static constexpr TSet FromBits(std::uint64_t bits) {
+    TSet s;
+    s.FBits = bits;
+    return s;
+  }
   constexpr std::uint64_t Bits() const { return FBits; }
   constexpr bool Contains(E v) const { return (FBits & Bit(v)) != 0; }
-  constexpr TSet& Include(E v) { FBits |= Bit(v); return *this; }
-  constexpr TSet& Exclude(E v) { FBits &= ~Bit(v); return *this; }
+  constexpr TSet& Include(E v) {
+    FBits |= Bit(v);
+    return *this;
+  }
+  constexpr TSet& Exclude(E v) {
+    FBits &= ~Bit(v);
+    return *this;
+  }
   constexpr bool Empty() const { return FBits == 0; }
   friend constexpr bool operator==(TSet, TSet) = default;
 
@@ -83,7 +93,7 @@ std::int64_t Round(long double value);
 }  // namespace System
 
 // Declares a class's info accessors; put it in the public section of the class.
-#define TOLLEN_CLASS(Name)                                           \
- public:                                                             \
-  static ::System::TClass StaticClass();                             \
+#define TOLLEN_CLASS(Name)               \
+ public:                                 \
+  static ::System::TClass StaticClass(); \
   ::System::TClass ClassType() const override { return StaticClass(); }

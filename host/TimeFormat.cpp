@@ -26,8 +26,7 @@ std::size_t RunLength(const std::string& f, std::size_t i, char c) {
 
 bool StartsWithNoCase(const std::string& f, std::size_t i, const char* word) {
   for (std::size_t k = 0; word[k]; ++k)
-    if (i + k >= f.size() ||
-        std::tolower(static_cast<unsigned char>(f[i + k])) != word[k])
+    if (i + k >= f.size() || std::tolower(static_cast<unsigned char>(f[i + k])) != word[k])
       return false;
   return true;
 }

@@ -1,13 +1,13 @@
 #include "TypInfo.h"
-#include "SysUtils.h"
 
 #include <algorithm>
 #include <cctype>
 
+#include "SysUtils.h"
+
 namespace TypInfo {
 
-namespace {
-}  // namespace
+namespace {}  // namespace
 
 std::string_view TTypeInfo::NameOf(std::int64_t ordinal) const {
   if (ordinal < 0 || ordinal >= static_cast<std::int64_t>(Names.size())) return {};
@@ -52,8 +52,9 @@ std::vector<TPropInfo> Flatten(System::TClass cls) {
   for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
     if ((*it)->Props == nullptr) continue;
     for (const TPropInfo& p : (*it)->Props->Own) {
-      auto same = std::find_if(list.begin(), list.end(),
-                               [&](const TPropInfo& q) { return SysUtils::SameText(q.Name, p.Name); });
+      auto same = std::find_if(list.begin(), list.end(), [&](const TPropInfo& q) {
+        return SysUtils::SameText(q.Name, p.Name);
+      });
       if (same != list.end())
         *same = p;
       else

@@ -54,7 +54,7 @@ const TTypeInfo* FloatType();
 struct TPropInfo {
   std::string_view Name;
   const TTypeInfo* Type = nullptr;
-  std::optional<std::int64_t> Default;            // ordinals and sets only; none: no default
+  std::optional<std::int64_t> Default;             // ordinals and sets only; none: no default
   std::function<bool(const TObject&)> StoredRule;  // none: stored
 
   std::function<std::int64_t(const TObject&)> GetOrd;  // Integer, Char, Enumeration, Set
@@ -135,9 +135,7 @@ TPropInfo ObjProp(std::string_view name, const TTypeInfo* type, G get, S set) {
   p.Name = name;
   p.Type = type;
   p.GetObject = [get](const TObject& o) -> TObject* { return get(static_cast<const C&>(o)); };
-  p.SetObject = [set](TObject& o, TObject* v) {
-    set(static_cast<C&>(o), dynamic_cast<T*>(v));
-  };
+  p.SetObject = [set](TObject& o, TObject* v) { set(static_cast<C&>(o), dynamic_cast<T*>(v)); };
   return p;
 }
 

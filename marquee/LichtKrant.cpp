@@ -7,8 +7,8 @@
 namespace LichtKrant {
 
 const TypInfo::TTypeInfo* RichtingType() {
-  static const TypInfo::TTypeInfo info{"TRichting", TypInfo::TTypeKind::Enumeration, 0, 1,
-                                       {"NaarLinks", "NaarRechts"}};
+  static const TypInfo::TTypeInfo info{
+      "TRichting", TypInfo::TTypeKind::Enumeration, 0, 1, {"NaarLinks", "NaarRechts"}};
   return &info;
 }
 
@@ -30,9 +30,7 @@ const TypInfo::TPropTable& LichtKrantProps() {
   return table;
 }
 
-Classes::TComponent* CreateLichtKrant(Classes::TComponent* owner) {
-  return new TLichtKrant(owner);
-}
+Classes::TComponent* CreateLichtKrant(Classes::TComponent* owner) { return new TLichtKrant(owner); }
 
 // |value|, with the one negative 32-bit value that has no positive twin kept in range.
 int Magnitude(std::int32_t value) {

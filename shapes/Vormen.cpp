@@ -13,7 +13,10 @@ using Types::TPoint;
 
 const TypInfo::TTypeInfo* VormenType() {
   static const TypInfo::TTypeInfo info{
-      "TVormen", TypInfo::TTypeKind::Enumeration, 0, 11,
+      "TVormen",
+      TypInfo::TTypeKind::Enumeration,
+      0,
+      11,
       {"Rechthoek", "Vierkant", "RondeRechthoek", "RondVierkant", "Ellips", "Cirkel", "Honing",
        "HoningRaat", "DriehoekOmhoog", "DriehoekLinks", "DriehoekRechts", "DriehoekOmlaag"}};
   return &info;
@@ -44,9 +47,19 @@ const TypInfo::TPropTable& VormProps() {
       TypInfo::OrdProp<TVorm>(
           "Vorm", VormenType(), [](const TVorm& v) { return static_cast<int>(v.Vorm()); },
           [](TVorm& v, std::int64_t x) { v.SetVorm(static_cast<TVormen>(x)); }),
-      P::Height(62), P::Width(62), P::DragCursor(), P::DragMode(), P::Visible(), P::OnClick(),
-      P::OnDblClick(), P::OnDragDrop(), P::OnDragOver(), P::OnEndDrag(), P::OnMouseDown(),
-      P::OnMouseMove(), P::OnMouseUp(),
+      P::Height(62),
+      P::Width(62),
+      P::DragCursor(),
+      P::DragMode(),
+      P::Visible(),
+      P::OnClick(),
+      P::OnDblClick(),
+      P::OnDragDrop(),
+      P::OnDragOver(),
+      P::OnEndDrag(),
+      P::OnMouseDown(),
+      P::OnMouseMove(),
+      P::OnMouseUp(),
   }};
   return table;
 }

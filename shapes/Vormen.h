@@ -17,8 +17,18 @@
 namespace Vormen {
 
 enum class TVormen : std::uint8_t {
-  Rechthoek, Vierkant, RondeRechthoek, RondVierkant, Ellips, Cirkel, Honing, HoningRaat,
-  DriehoekOmhoog, DriehoekLinks, DriehoekRechts, DriehoekOmlaag
+  Rechthoek,
+  Vierkant,
+  RondeRechthoek,
+  RondVierkant,
+  Ellips,
+  Cirkel,
+  Honing,
+  HoningRaat,
+  DriehoekOmhoog,
+  DriehoekLinks,
+  DriehoekRechts,
+  DriehoekOmlaag
 };
 using enum TVormen;
 

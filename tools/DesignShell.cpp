@@ -57,17 +57,28 @@ bool TDesignShell::Execute(const std::string& line) {
   std::vector<std::string> args(words.begin() + 1, words.end());
   try {
     if (command == "quit" || command == "exit") return false;
-    if (command == "palette") Palette();
-    else if (command == "new") New(args);
-    else if (command == "props") Props(args);
-    else if (command == "set") Set(args, line);
-    else if (command == "edit") Edit(args);
-    else if (command == "verbs") Verbs(args);
-    else if (command == "verb") Verb(args);
-    else if (command == "save") Save(args);
-    else if (command == "wait") Wait(args);
-    else if (command == "help") Help();
-    else Bad("unknown command \"" + command + "\"; \"help\" lists the commands");
+    if (command == "palette")
+      Palette();
+    else if (command == "new")
+      New(args);
+    else if (command == "props")
+      Props(args);
+    else if (command == "set")
+      Set(args, line);
+    else if (command == "edit")
+      Edit(args);
+    else if (command == "verbs")
+      Verbs(args);
+    else if (command == "verb")
+      Verb(args);
+    else if (command == "save")
+      Save(args);
+    else if (command == "wait")
+      Wait(args);
+    else if (command == "help")
+      Help();
+    else
+      Bad("unknown command \"" + command + "\"; \"help\" lists the commands");
   } catch (const std::exception& e) {
     FOut << "error: " << e.what() << "\n";
   }
@@ -148,7 +159,8 @@ std::unique_ptr<DsgnIntf::TPropertyEditor> TDesignShell::Editor(const std::strin
     auto info = TypInfo::GetPropInfo(object->ClassType(), parts[i]);
     if (!info) Bad(std::string(object->ClassName()) + " has no property \"" + parts[i] + "\"");
     if (i + 1 == parts.size()) return DsgnIntf::GetPropertyEditor(*FDesigner, *object, *info);
-    auto* sub = info->GetObject ? dynamic_cast<Classes::TPersistent*>(info->GetObject(*object)) : nullptr;
+    auto* sub =
+        info->GetObject ? dynamic_cast<Classes::TPersistent*>(info->GetObject(*object)) : nullptr;
     if (sub == nullptr) Bad("\"" + parts[i] + "\" has no properties of its own");
     object = sub;
   }
@@ -194,8 +206,7 @@ void TDesignShell::Verb(const std::vector<std::string>& args) {
   } catch (const std::exception&) {
     Bad("a verb is chosen by its number, not \"" + args[1] + "\"");
   }
-  if (index < 0 || index >= editor->GetVerbCount())
-    Bad(args[0] + " has no verb " + args[1]);
+  if (index < 0 || index >= editor->GetVerbCount()) Bad(args[0] + " has no verb " + args[1]);
   FOut << "running \"" << editor->GetVerb(index) << "\"\n";
   editor->ExecuteVerb(index);
 }

@@ -134,7 +134,10 @@ class TLzwEncoder {
 }  // namespace
 
 TGifWriter::TGifWriter(const std::string& path, int width, int height)
-    : FPath(path), FOut(path, std::ios::binary), FWidth(width), FHeight(height),
+    : FPath(path),
+      FOut(path, std::ios::binary),
+      FWidth(width),
+      FHeight(height),
       FShown(width, height, 0xFFFFFFFF) {
   if (!FOut || width <= 0 || height <= 0 || width > 65535 || height > 65535)
     throw SysUtils::Exception("Cannot write GIF file \"" + path + "\"");
@@ -145,8 +148,8 @@ TGifWriter::TGifWriter(const std::string& path, int width, int height)
   Put(0);
   Put(0);
   // Loop for ever.
-  const std::uint8_t loop[] = {0x21, 0xFF, 0x0B, 'N', 'E', 'T', 'S', 'C', 'A', 'P', 'E',
-                               '2',  '.',  '0',  0x03, 0x01, 0x00, 0x00, 0x00};
+  const std::uint8_t loop[] = {0x21, 0xFF, 0x0B, 'N', 'E',  'T',  'S',  'C',  'A', 'P',
+                               'E',  '2',  '.',  '0', 0x03, 0x01, 0x00, 0x00, 0x00};
   FOut.write(reinterpret_cast<const char*>(loop), sizeof loop);
 }
 
@@ -206,7 +209,8 @@ void TGifWriter::WriteFrame(const TSurface& frame, const Types::TRect& area, int
   Put16(area.Height());
   Put(static_cast<std::uint8_t>(0x80 | (bits - 1)));
   for (int i = 0; i < (1 << bits); ++i) {
-    TPixel p = i < static_cast<int>(pal.Colors.size()) ? pal.Colors[static_cast<std::size_t>(i)] : 0;
+    TPixel p =
+        i < static_cast<int>(pal.Colors.size()) ? pal.Colors[static_cast<std::size_t>(i)] : 0;
     Put(static_cast<std::uint8_t>(p >> 16));
     Put(static_cast<std::uint8_t>(p >> 8));
     Put(static_cast<std::uint8_t>(p));

@@ -52,7 +52,8 @@ class TProgress {
     if (!FShown) return;
     constexpr int kWidth = 40;
     int filled = FTotal ? done * kWidth / FTotal : kWidth;
-    std::fprintf(stderr, "\r[%-*s] %3d%%", kWidth, std::string(static_cast<std::size_t>(filled), '#').c_str(),
+    std::fprintf(stderr, "\r[%-*s] %3d%%", kWidth,
+                 std::string(static_cast<std::size_t>(filled), '#').c_str(),
                  FTotal ? done * 100 / FTotal : 100);
   }
 
@@ -131,7 +132,8 @@ TRenderOptions ParseRenderOptions(const std::vector<std::string>& args) {
 }
 
 int Render(const TRenderOptions& o) {
-  std::int64_t start = TodayAt(o.AtMsOfDay ? *o.AtMsOfDay : Platform::TSystemClock().NowMs() % 86'400'000);
+  std::int64_t start =
+      TodayAt(o.AtMsOfDay ? *o.AtMsOfDay : Platform::TSystemClock().NowMs() % 86'400'000);
   // The clock stands still until the loop moves it, so the picture is the same every run.
   Platform::TVirtualClock clock(start);
   Platform::UseClock(&clock);

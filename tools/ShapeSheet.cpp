@@ -8,15 +8,15 @@ namespace Tools {
 
 namespace {
 
-constexpr int kCell = 72;      // one figure's square on the sheet
+constexpr int kCell = 72;  // one figure's square on the sheet
 constexpr int kMargin = 8;
 constexpr int kFigures = 12;
-constexpr int kPenRows = 5;    // pen widths 1 to 5
+constexpr int kPenRows = 5;  // pen widths 1 to 5
 
 constexpr std::array<Graphics::TColor, kFigures> kFills = {
-    Graphics::clYellow, Graphics::clAqua, Graphics::clLime, Graphics::clFuchsia,
-    Graphics::clRed, Graphics::clSilver, Graphics::clYellow, Graphics::clAqua,
-    Graphics::clLime, Graphics::clFuchsia, Graphics::clRed, Graphics::clWhite};
+    Graphics::clYellow, Graphics::clAqua,    Graphics::clLime,   Graphics::clFuchsia,
+    Graphics::clRed,    Graphics::clSilver,  Graphics::clYellow, Graphics::clAqua,
+    Graphics::clLime,   Graphics::clFuchsia, Graphics::clRed,    Graphics::clWhite};
 
 Vormen::TVorm& AddShape(Forms::TForm& form, int column, int row, Vormen::TVormen figure) {
   auto* shape = new Vormen::TVorm(&form);  // owned by the form

@@ -23,7 +23,8 @@ Dialogs::TModalResult TTerminalDialogs::ShowMessage(const Dialogs::TMessageReque
   FOut << "message: " << request.Message << "\n";
   std::vector<TMsgDlgBtn> buttons;
   for (std::size_t i = 0; i < kButtonNames.size(); ++i)
-    if (request.Buttons.Contains(static_cast<TMsgDlgBtn>(i))) buttons.push_back(static_cast<TMsgDlgBtn>(i));
+    if (request.Buttons.Contains(static_cast<TMsgDlgBtn>(i)))
+      buttons.push_back(static_cast<TMsgDlgBtn>(i));
   FOut << "answer with one of:";
   for (TMsgDlgBtn b : buttons) FOut << " " << ButtonName(b);
   FOut << "\n";

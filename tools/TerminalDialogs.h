@@ -15,7 +15,8 @@ class TTerminalDialogs final : public Dialogs::TDialogService {
   TTerminalDialogs(std::istream& in, std::ostream& out) : FIn(in), FOut(out) {}
 
   Dialogs::TModalResult ShowMessage(const Dialogs::TMessageRequest& request) override;
-  std::optional<std::vector<std::string>> ChooseFiles(const Dialogs::TOpenRequest& request) override;
+  std::optional<std::vector<std::string>> ChooseFiles(
+      const Dialogs::TOpenRequest& request) override;
 
  private:
   std::istream& FIn;

@@ -3,8 +3,8 @@
 #include <cstdio>
 
 #include "FormFiles.h"
-#include "PngFile.h"
 #include "Platform/Window.h"
+#include "PngFile.h"
 #include "Tollenspiegel.h"
 
 namespace Tools {

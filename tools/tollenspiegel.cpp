@@ -1,10 +1,9 @@
 // tollenspiegel: the package's command-line tool.
 #include <cstdio>
 #include <exception>
+#include <iostream>
 #include <string>
 #include <vector>
-
-#include <iostream>
 
 #include "DesignShell.h"
 #include "PackageCommand.h"

@@ -39,9 +39,7 @@ const TypInfo::TTypeInfo* WordType() {
 TypInfo::TPropInfo KleurProp(std::string_view name, int index) {
   return TypInfo::OrdProp<TKleuren>(
       name, Graphics::ColorType(), [index](const TKleuren& k) { return k.GetKleur(index); },
-      [index](TKleuren& k, std::int64_t v) {
-        k.SetKleur(index, static_cast<Graphics::TColor>(v));
-      },
+      [index](TKleuren& k, std::int64_t v) { k.SetKleur(index, static_cast<Graphics::TColor>(v)); },
       0);
 }
 
@@ -91,8 +89,7 @@ const TypInfo::TPropTable& GolfTekstProps() {
       OrdProp<TGolfTekst>(
           "AmplitudePercentage", WordType(),
           [](const TGolfTekst& g) { return g.AmplitudePercentage(); },
-          [](TGolfTekst& g, std::int64_t v) { g.SetAmplitude(static_cast<std::uint16_t>(v)); },
-          50),
+          [](TGolfTekst& g, std::int64_t v) { g.SetAmplitude(static_cast<std::uint16_t>(v)); }, 50),
       P::Font(),
       OrdProp<TGolfTekst>(
           "AutoSize", TypInfo::BooleanType(),
@@ -287,8 +284,8 @@ void TGolfTekst::Paint() {
   canvas.SetFont(Font());
   const std::string& caption = Caption();
   TWave wave;
-  wave.TextWidth = canvas.TextWidth(caption) +
-                   std::int64_t{LengthOf(caption)} * FRuimteTussenLetters;
+  wave.TextWidth =
+      canvas.TextWidth(caption) + std::int64_t{LengthOf(caption)} * FRuimteTussenLetters;
   Windows::TEXTMETRICA metrics{};
   Windows::GetTextMetricsA(canvas.Handle(), &metrics);  // zeros if it fails: a flat wave
   wave.CellHeight = metrics.tmHeight;

@@ -34,7 +34,7 @@ using Types::TPoint;
 // ---- drawing ----
 
 struct TTop {
-  double X;      // centre of the top's disc
+  double X;  // centre of the top's disc
   double Y;
   double Phase;  // how far it has turned
 };
@@ -68,7 +68,8 @@ void DrawDisc(Graphics::TCanvas& c, const TTop& top) {
   for (std::size_t s = 0; s < kStripes.size(); ++s) {
     std::vector<TPoint> points{Rim(top, 0, 0, 0)};
     for (int i = 0; i <= kSteps; ++i)
-      points.push_back(Rim(top, -top.Phase + static_cast<double>(s) * sector + sector * i / kSteps, 34, 11));
+      points.push_back(
+          Rim(top, -top.Phase + static_cast<double>(s) * sector + sector * i / kSteps, 34, 11));
     c.Brush().SetColor(kStripes[(s + 3) % kStripes.size()]);
     c.Polygon(points);
   }
@@ -156,7 +157,8 @@ void WriteWave(const std::string& path) {
   for (int i = 0; i < kCount; ++i) {
     double t = static_cast<double>(i) / kCount;
     phase += kTwoPi * (300 + 600 * t) / kRate;
-    double level = 0.35 * std::min(1.0, 20 * t) * (1 - t) * (0.75 + 0.25 * std::sin(kTwoPi * 18 * t));
+    double level =
+        0.35 * std::min(1.0, 20 * t) * (1 - t) * (0.75 + 0.25 * std::sin(kTwoPi * 18 * t));
     auto v = static_cast<std::int16_t>(std::lround(level * 32767 * std::sin(phase)));
     Put16(data, static_cast<std::uint16_t>(v));
   }

@@ -1,16 +1,17 @@
 #include "Classes/FormParser.h"
-#include "SysUtils.h"
 
 #include <cctype>
 #include <charconv>
 #include <cmath>
 #include <limits>
 
+#include "SysUtils.h"
+
 namespace Classes {
 
 EReadError::EReadError(const std::string& source, TSourcePos pos, const std::string& what)
-    : Exception(source + ":" + std::to_string(pos.Line) + ":" + std::to_string(pos.Column) +
-                ": " + what),
+    : Exception(source + ":" + std::to_string(pos.Line) + ":" + std::to_string(pos.Column) + ": " +
+                what),
       Pos(pos) {}
 
 namespace {
@@ -41,7 +42,6 @@ std::string Describe(const TToken& t) {
   }
   return "something else";
 }
-
 
 class TLexer {
  public:
@@ -136,8 +136,8 @@ class TLexer {
     if (ec != std::errc() || magnitude > std::uint64_t{1} << 63 ||
         (!negative && magnitude == std::uint64_t{1} << 63))
       Fail(t.Pos, "the number " + digits + " is too large");
-    t.Integer = negative ? static_cast<std::int64_t>(0 - magnitude)
-                         : static_cast<std::int64_t>(magnitude);
+    t.Integer =
+        negative ? static_cast<std::int64_t>(0 - magnitude) : static_cast<std::int64_t>(magnitude);
     return t;
   }
 
@@ -154,8 +154,9 @@ class TLexer {
       Fail(t.Pos, "a bad hexadecimal number");
     t.Kind = TTok::Integer;
     // $FFFFFFFF style values are 32-bit patterns, as the host writes colours.
-    std::int64_t v = digits.size() <= 8 ? static_cast<std::int64_t>(static_cast<std::int32_t>(value))
-                                        : static_cast<std::int64_t>(value);
+    std::int64_t v = digits.size() <= 8
+                         ? static_cast<std::int64_t>(static_cast<std::int32_t>(value))
+                         : static_cast<std::int64_t>(value);
     t.Integer = negative ? -v : v;
     return t;
   }

@@ -2,9 +2,9 @@
 #include <sstream>
 #include <vector>
 
-#include "Classes/Strings.h"
 #include "Classes/PropertyText.h"
 #include "Classes/Streaming.h"
+#include "Classes/Strings.h"
 #include "TypInfo.h"
 
 namespace Classes {
@@ -122,11 +122,11 @@ class TReader {
     for (const TPendingEvent& e : FEvents) {
       const TypInfo::TMethodInfo* method = TypInfo::FindMethod(FRoot->ClassType(), e.Value.Text);
       if (method == nullptr)
-        Fail(e.Value.Pos, "method \"" + e.Value.Text + "\" not found in " +
-                              std::string(FRoot->ClassName()));
+        Fail(e.Value.Pos,
+             "method \"" + e.Value.Text + "\" not found in " + std::string(FRoot->ClassName()));
       if (!e.Prop.SetMethod(*e.Component, method->Bind(*FRoot), e.Value.Text))
-        Fail(e.Value.Pos, "method \"" + e.Value.Text + "\" does not fit " +
-                              std::string(e.Prop.Name));
+        Fail(e.Value.Pos,
+             "method \"" + e.Value.Text + "\" does not fit " + std::string(e.Prop.Name));
     }
   }
 

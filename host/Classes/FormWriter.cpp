@@ -1,9 +1,9 @@
 #include <fstream>
 #include <vector>
 
-#include "Classes/Strings.h"
 #include "Classes/PropertyText.h"
 #include "Classes/Streaming.h"
+#include "Classes/Strings.h"
 #include "TypInfo.h"
 
 namespace Classes {

@@ -74,9 +74,9 @@ const std::string& TStringList::Get(int index) const {
 }
 
 bool TStringList::Find(std::string_view s, int& index) const {
-  auto it = std::lower_bound(FItems.begin(), FItems.end(), s, [](const std::string& a, std::string_view b) {
-    return CompareText(a, b) < 0;
-  });
+  auto it = std::lower_bound(
+      FItems.begin(), FItems.end(), s,
+      [](const std::string& a, std::string_view b) { return CompareText(a, b) < 0; });
   index = static_cast<int>(it - FItems.begin());
   return it != FItems.end() && CompareText(*it, s) == 0;
 }
@@ -93,7 +93,8 @@ int TStringList::Add(const std::string& s) {
     if (Find(s, index)) {
       if (FDuplicates == dupIgnore) return index;
       if (FDuplicates == dupError) throw EStringListError("String list does not allow duplicates");
-      while (index < Count() && CompareText(FItems[static_cast<std::size_t>(index)], s) == 0) ++index;
+      while (index < Count() && CompareText(FItems[static_cast<std::size_t>(index)], s) == 0)
+        ++index;
     }
   }
   Changing();
@@ -128,8 +129,9 @@ void TStringList::SetSorted(bool value) {
   if (FSorted == value) return;
   if (value) {
     Changing();
-    std::stable_sort(FItems.begin(), FItems.end(),
-                     [](const std::string& a, const std::string& b) { return CompareText(a, b) < 0; });
+    std::stable_sort(FItems.begin(), FItems.end(), [](const std::string& a, const std::string& b) {
+      return CompareText(a, b) < 0;
+    });
     FSorted = true;
     Changed();
   } else {

@@ -109,9 +109,7 @@ void Row32(const std::uint8_t* src, TPixel* dst, int width) {
 class TChannel {
  public:
   explicit TChannel(std::uint32_t mask)
-      : FMask(mask),
-        FShift(mask ? std::countr_zero(mask) : 0),
-        FMax(mask >> FShift) {
+      : FMask(mask), FShift(mask ? std::countr_zero(mask) : 0), FMax(mask >> FShift) {
     if (FMax <= 0xFFFF) {
       FTable.resize(std::size_t{FMax} + 1);
       for (std::uint32_t v = 0; v <= FMax; ++v) FTable[v] = Scale(v);
@@ -160,8 +158,9 @@ template <typename RowDecoder>
 TSurface DecodeEachRow(const TFormat& format, std::span<const std::uint8_t> data,
                        RowDecoder&& decodeRow) {
   const std::uint64_t stride = RowStride(format.Width, format.BitCount);
-  const std::uint64_t lastRow = (static_cast<std::uint64_t>(format.Width) *
-                                     static_cast<std::uint64_t>(format.BitCount) + 7) / 8;
+  const std::uint64_t lastRow =
+      (static_cast<std::uint64_t>(format.Width) * static_cast<std::uint64_t>(format.BitCount) + 7) /
+      8;
   const std::uint64_t need = stride * static_cast<std::uint64_t>(format.Height - 1) + lastRow;
   if (data.size() < need)
     Fault("pixel data of " + std::to_string(data.size()) + " bytes, shorter than the " +
@@ -185,9 +184,12 @@ TSurface DecodePaletteRows(const TFormat& format, std::span<const std::uint8_t> 
       const unsigned top = MaxIndex(src, width, bits);
       if (top >= static_cast<unsigned>(format.Colours)) IndexFault(top, format.Colours);
     }
-    if (bits == 8) PaletteRow8(src, dst, width, palette);
-    else if (bits == 4) PaletteRow4(src, dst, width, palette);
-    else PaletteRow1(src, dst, width, palette);
+    if (bits == 8)
+      PaletteRow8(src, dst, width, palette);
+    else if (bits == 4)
+      PaletteRow4(src, dst, width, palette);
+    else
+      PaletteRow1(src, dst, width, palette);
   });
 }
 
@@ -264,12 +266,11 @@ class TRleDecoder {
 
   // Where `count` pixels go at the current place; the place moves past them.
   TPixel* Place(unsigned count) {
-    if (FY >= FFormat.Height)
-      Fault("RLE run of " + PixelCount(count) + " past the last row");
+    if (FY >= FFormat.Height) Fault("RLE run of " + PixelCount(count) + " past the last row");
     if (count > static_cast<unsigned>(FFormat.Width - FX))
-      Fault("RLE run of " + PixelCount(count) + " at column " + std::to_string(FX) +
-            " of row " + std::to_string(FY) + " passes the right edge (width " +
-            std::to_string(FFormat.Width) + ")");
+      Fault("RLE run of " + PixelCount(count) + " at column " + std::to_string(FX) + " of row " +
+            std::to_string(FY) + " passes the right edge (width " + std::to_string(FFormat.Width) +
+            ")");
     TPixel* dst = FOut.Row(FFormat.Height - 1 - static_cast<int>(FY)) + FX;
     FX += static_cast<int>(count);
     return dst;
@@ -307,10 +308,9 @@ class TRleDecoder {
     const int right = FData[FPos], up = FData[FPos + 1];
     FPos += 2;
     if (FX + right > FFormat.Width || FY + up >= FFormat.Height)
-      Fault("RLE delta of " + std::to_string(right) + ", " + std::to_string(up) +
-            " from column " + std::to_string(FX) + " of row " + std::to_string(FY) +
-            " leaves the " + std::to_string(FFormat.Width) + " x " +
-            std::to_string(FFormat.Height) + " image");
+      Fault("RLE delta of " + std::to_string(right) + ", " + std::to_string(up) + " from column " +
+            std::to_string(FX) + " of row " + std::to_string(FY) + " leaves the " +
+            std::to_string(FFormat.Width) + " x " + std::to_string(FFormat.Height) + " image");
     FX += right;
     FY += up;
   }

@@ -84,12 +84,18 @@ TFields ReadFields(std::span<const std::uint8_t> bytes) {
 
 std::string CompressionName(std::uint32_t compression) {
   switch (compression) {
-    case 1: return "RLE8";
-    case 2: return "RLE4";
-    case 3: return "bit-field";
-    case 4: return "JPEG";
-    case 5: return "PNG";
-    default: return std::to_string(compression);
+    case 1:
+      return "RLE8";
+    case 2:
+      return "RLE4";
+    case 3:
+      return "bit-field";
+    case 4:
+      return "JPEG";
+    case 5:
+      return "PNG";
+    default:
+      return std::to_string(compression);
   }
 }
 
@@ -100,11 +106,19 @@ TCompression CheckCompression(const TFields& f) {
             " bits per pixel");
   };
   switch (f.Compression) {
-    case 0: return TCompression::Rgb;
-    case 1: needs(8, 8); return TCompression::Rle8;
-    case 2: needs(4, 4); return TCompression::Rle4;
-    case 3: needs(16, 32); return TCompression::BitFields;
-    default: Fault("unsupported compression " + CompressionName(f.Compression));
+    case 0:
+      return TCompression::Rgb;
+    case 1:
+      needs(8, 8);
+      return TCompression::Rle8;
+    case 2:
+      needs(4, 4);
+      return TCompression::Rle4;
+    case 3:
+      needs(16, 32);
+      return TCompression::BitFields;
+    default:
+      Fault("unsupported compression " + CompressionName(f.Compression));
   }
 }
 
@@ -123,10 +137,10 @@ void CheckSize(const TFields& f, std::size_t maxPixels) {
 
 TFormat CheckFields(const TFields& f, std::size_t maxPixels) {
   if (f.Planes != 1) Fault("planes " + std::to_string(f.Planes) + ", not 1");
-  const bool depthKnown = f.Core ? f.BitCount == 1 || f.BitCount == 4 || f.BitCount == 8 ||
-                                       f.BitCount == 24
-                                 : f.BitCount == 1 || f.BitCount == 4 || f.BitCount == 8 ||
-                                       f.BitCount == 16 || f.BitCount == 24 || f.BitCount == 32;
+  const bool depthKnown =
+      f.Core ? f.BitCount == 1 || f.BitCount == 4 || f.BitCount == 8 || f.BitCount == 24
+             : f.BitCount == 1 || f.BitCount == 4 || f.BitCount == 8 || f.BitCount == 16 ||
+                   f.BitCount == 24 || f.BitCount == 32;
   if (!depthKnown)
     Fault("unsupported bit depth " + std::to_string(f.BitCount) +
           (f.Core ? " for a core header" : ""));
@@ -147,7 +161,8 @@ void CheckMask(std::uint32_t mask, int bitCount, const char* channel) {
   if (bitCount == 16 && mask > 0xFFFF)
     Fault(std::string(channel) + " mask " + Hex(mask) + " wider than 16 bits");
   const std::uint64_t shifted = mask ? mask >> std::countr_zero(mask) : 0;
-  if (shifted & (shifted + 1)) Fault(std::string(channel) + " mask " + Hex(mask) + " not contiguous");
+  if (shifted & (shifted + 1))
+    Fault(std::string(channel) + " mask " + Hex(mask) + " not contiguous");
 }
 
 // The masks of 16 and 32-bit pixels: from the file with bit fields (in the
@@ -174,8 +189,8 @@ void ReadPalette(std::span<const std::uint8_t> bytes, const TFields& f, std::siz
                  TFormat& format) {
   if (format.BitCount > 8) return;
   const std::uint64_t full = std::uint64_t{1} << format.BitCount;
-  const std::uint64_t declared = f.Core || f.ColoursUsed == 0 ? full
-                                                              : std::min<std::uint64_t>(f.ColoursUsed, full);
+  const std::uint64_t declared =
+      f.Core || f.ColoursUsed == 0 ? full : std::min<std::uint64_t>(f.ColoursUsed, full);
   const std::size_t entry = f.Core ? 3 : 4;  // B, G, R (and a reserved byte)
   const std::uint64_t room = (f.PixelOffset - start) / entry;
   format.Colours = static_cast<int>(std::min(declared, room));
@@ -231,8 +246,7 @@ TDecodedBmp ReadBmpFile(const std::string& path) {
   // Not a vector: its zero fill would cost as much again as the read.
   const auto length = static_cast<std::size_t>(size);
   const auto bytes = std::make_unique_for_overwrite<std::uint8_t[]>(length);
-  if (std::fread(bytes.get(), 1, length, file.get()) != length)
-    CannotOpen(path, "read failed");
+  if (std::fread(bytes.get(), 1, length, file.get()) != length) CannotOpen(path, "read failed");
   return ReadBmp({bytes.get(), length}, path);
 }
 
@@ -263,12 +277,12 @@ void WriteBmpFile(const TSurface& surface, const std::string& path) {
   Put32(out, 54);               // offset of the pixels
   Put32(out, 40);               // information header size
   Put32(out, w);
-  Put32(out, h);                // positive: bottom row first
-  Put16(out, 1);                // planes
-  Put16(out, 24);               // bits per pixel
-  Put32(out, 0);                // no compression
+  Put32(out, h);   // positive: bottom row first
+  Put16(out, 1);   // planes
+  Put16(out, 24);  // bits per pixel
+  Put32(out, 0);   // no compression
   Put32(out, pixelBytes);
-  Put32(out, 3780);             // 96 dots per inch, in dots per metre
+  Put32(out, 3780);  // 96 dots per inch, in dots per metre
   Put32(out, 3780);
   Put32(out, 0);
   Put32(out, 0);

@@ -20,10 +20,10 @@ constexpr TColor MakeColor(std::uint32_t value) { return static_cast<TColor>(val
 
 inline constexpr TColor clBlack = 0x000000, clMaroon = 0x000080, clGreen = 0x008000,
                         clOlive = 0x008080, clNavy = 0x800000, clPurple = 0x800080,
-                        clTeal = 0x808000, clGray = 0x808080, clSilver = 0xC0C0C0,
-                        clRed = 0x0000FF, clLime = 0x00FF00, clYellow = 0x00FFFF,
-                        clBlue = 0xFF0000, clFuchsia = 0xFF00FF, clAqua = 0xFFFF00,
-                        clLtGray = 0xC0C0C0, clDkGray = 0x808080, clWhite = 0xFFFFFF;
+                        clTeal = 0x808000, clGray = 0x808080, clSilver = 0xC0C0C0, clRed = 0x0000FF,
+                        clLime = 0x00FF00, clYellow = 0x00FFFF, clBlue = 0xFF0000,
+                        clFuchsia = 0xFF00FF, clAqua = 0xFFFF00, clLtGray = 0xC0C0C0,
+                        clDkGray = 0x808080, clWhite = 0xFFFFFF;
 inline constexpr TColor clNone = 0x1FFFFFFF, clDefault = 0x20000000;
 
 inline constexpr TColor clScrollBar = MakeColor(0x80000000), clBackground = MakeColor(0x80000001),
@@ -39,9 +39,9 @@ inline constexpr TColor clScrollBar = MakeColor(0x80000000), clBackground = Make
                         clBtnShadow = MakeColor(0x80000010), clGrayText = MakeColor(0x80000011),
                         clBtnText = MakeColor(0x80000012),
                         clInactiveCaptionText = MakeColor(0x80000013),
-                        clBtnHighlight = MakeColor(0x80000014), cl3DDkShadow = MakeColor(0x80000015),
-                        cl3DLight = MakeColor(0x80000016), clInfoText = MakeColor(0x80000017),
-                        clInfoBk = MakeColor(0x80000018);
+                        clBtnHighlight = MakeColor(0x80000014),
+                        cl3DDkShadow = MakeColor(0x80000015), cl3DLight = MakeColor(0x80000016),
+                        clInfoText = MakeColor(0x80000017), clInfoBk = MakeColor(0x80000018);
 
 // The real colour: system colours resolved, other bits of the top byte dropped.
 TColor ColorToRGB(TColor color);

@@ -47,8 +47,7 @@ class TDevice {
   virtual void LineTo(Types::TPoint from, Types::TPoint to, const TDrawState& s) = 0;
   virtual void TextOut(int x, int y, std::string_view text, const TDrawState& s) = 0;
   virtual void Draw(int x, int y, const TPicture& picture, const TDrawState& s) = 0;
-  virtual void StretchDraw(const Types::TRect& r, const TPicture& picture,
-                           const TDrawState& s) = 0;
+  virtual void StretchDraw(const Types::TRect& r, const TPicture& picture, const TDrawState& s) = 0;
 };
 
 }  // namespace Graphics

@@ -18,9 +18,7 @@ constexpr std::array<char16_t, 32> kCp1252High{
 
 constexpr int kMaxBitmapSide = std::numeric_limits<std::int16_t>::max();
 
-bool BitSet(const unsigned char* row, int x) {
-  return (row[x >> 3] & (0x80 >> (x & 7))) != 0;
-}
+bool BitSet(const unsigned char* row, int x) { return (row[x >> 3] & (0x80 >> (x & 7))) != 0; }
 
 std::int16_t Short(int value) { return static_cast<std::int16_t>(value); }
 
@@ -46,8 +44,8 @@ bool RenderMono(FT_GlyphSlot slot) {
   if (slot->format != FT_GLYPH_FORMAT_BITMAP && FT_Render_Glyph(slot, FT_RENDER_MODE_MONO) != 0)
     return false;
   const FT_Bitmap& b = slot->bitmap;
-  return b.pixel_mode == FT_PIXEL_MODE_MONO && b.buffer != nullptr &&
-         b.width <= kMaxBitmapSide && b.rows <= kMaxBitmapSide;
+  return b.pixel_mode == FT_PIXEL_MODE_MONO && b.buffer != nullptr && b.width <= kMaxBitmapSide &&
+         b.rows <= kMaxBitmapSide;
 }
 
 }  // namespace

@@ -68,8 +68,7 @@ class TRasterDevice final : public TDevice {
   void LineTo(Types::TPoint from, Types::TPoint to, const TDrawState& s) override;
   void TextOut(int x, int y, std::string_view text, const TDrawState& s) override;
   void Draw(int x, int y, const TPicture& picture, const TDrawState& s) override;
-  void StretchDraw(const Types::TRect& r, const TPicture& picture,
-                   const TDrawState& s) override;
+  void StretchDraw(const Types::TRect& r, const TPicture& picture, const TDrawState& s) override;
 
  private:
   TSurface& FSurface;

@@ -59,8 +59,7 @@ void TRecorder::Draw(int x, int y, const TPicture& picture, const TDrawState& s)
   if (FNext) FNext->Draw(x, y, picture, s);
 }
 
-void TRecorder::StretchDraw(const Types::TRect& r, const TPicture& picture,
-                            const TDrawState& s) {
+void TRecorder::StretchDraw(const Types::TRect& r, const TPicture& picture, const TDrawState& s) {
   Add(TCallKind::StretchDraw, s).Rect = r;
   if (FNext) FNext->StretchDraw(r, picture, s);
 }

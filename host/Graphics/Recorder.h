@@ -11,15 +11,24 @@
 namespace Graphics {
 
 enum class TCallKind {
-  FillRect, Rectangle, RoundRect, Ellipse, Polygon, Polyline, LineTo, TextOut, Draw, StretchDraw
+  FillRect,
+  Rectangle,
+  RoundRect,
+  Ellipse,
+  Polygon,
+  Polyline,
+  LineTo,
+  TextOut,
+  Draw,
+  StretchDraw
 };
 
 struct TCall {
   TCallKind Kind;
-  Types::TRect Rect;                 // the box; for Draw the picture's place at true size
-  std::vector<Types::TPoint> Points;  // Polygon, Polyline; LineTo: from, to
+  Types::TRect Rect;                      // the box; for Draw the picture's place at true size
+  std::vector<Types::TPoint> Points;      // Polygon, Polyline; LineTo: from, to
   int CornerWidth = 0, CornerHeight = 0;  // RoundRect
-  std::string Text;                   // TextOut
+  std::string Text;                       // TextOut
   TDrawState State;
 };
 
@@ -44,8 +53,7 @@ class TRecorder final : public TDevice {
   void LineTo(Types::TPoint from, Types::TPoint to, const TDrawState& s) override;
   void TextOut(int x, int y, std::string_view text, const TDrawState& s) override;
   void Draw(int x, int y, const TPicture& picture, const TDrawState& s) override;
-  void StretchDraw(const Types::TRect& r, const TPicture& picture,
-                   const TDrawState& s) override;
+  void StretchDraw(const Types::TRect& r, const TPicture& picture, const TDrawState& s) override;
 
  private:
   TCall& Add(TCallKind kind, const TDrawState& s);

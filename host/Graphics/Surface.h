@@ -35,9 +35,7 @@ class TSurface {
   Types::TRect Bounds() const { return {0, 0, FWidth, FHeight}; }
 
   TPixel* Row(int y) { return FPixels.data() + static_cast<std::size_t>(y) * Stride(); }
-  const TPixel* Row(int y) const {
-    return FPixels.data() + static_cast<std::size_t>(y) * Stride();
-  }
+  const TPixel* Row(int y) const { return FPixels.data() + static_cast<std::size_t>(y) * Stride(); }
   TPixel Pixel(int x, int y) const { return Row(y)[x]; }
   void SetPixel(int x, int y, TPixel p) { Row(y)[x] = p; }
 

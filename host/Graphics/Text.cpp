@@ -108,7 +108,7 @@ TSizedFont SizedFor(const TFontData& font) {
   TCell cell = FaceCell(face.Design(), font.Height);
   TSizedFace& glyphs = cache.At(face, cell.Em);
   last = {font.Name, font.Height, font.Style.Bits(), FaceFolderGeneration(), cache.Generation(),
-          &glyphs, cell};
+          &glyphs,   cell};
   return {glyphs, cell};
 }
 
@@ -241,8 +241,8 @@ TTextMetrics Metrics(const TFontData& font) {
   int average = f.Glyphs.Glyph('x').Advance;
   // The widest design advance rounded up: the hinted advances stay near it.
   auto widest = static_cast<int>((Wide{d.MaxAdvance} * c.Em + d.UnitsPerEm - 1) / d.UnitsPerEm);
-  return {c.Height(), c.Ascent, c.Descent, c.Height() - c.Em, 0, average,
-          std::max(average, widest)};
+  return {
+      c.Height(), c.Ascent, c.Descent, c.Height() - c.Em, 0, average, std::max(average, widest)};
 }
 
 Types::TSize Extent(const TFontData& font, std::string_view text) {

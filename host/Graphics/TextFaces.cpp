@@ -147,8 +147,8 @@ FT_Library TFaceRegistry::Library() {
 
 TFace& TFaceRegistry::Find(const TFontData& font) {
   std::string_view folder = FaceFolder();
-  TFontStyles style = TFontStyles::FromBits(
-      font.Style.Bits() & (TFontStyles{fsBold, fsItalic}.Bits()));
+  TFontStyles style =
+      TFontStyles::FromBits(font.Style.Bits() & (TFontStyles{fsBold, fsItalic}.Bits()));
   for (const TRecentFont& r : FRecent)
     if (r.Style == style && r.Name == font.Name && r.Folder == folder) return *r.Face;
   TFace& face = Load(folder, FilesFor(FamilyOf(font.Name), style));

@@ -34,8 +34,8 @@ void UseClock(TClock* clock) { current = clock; }
 std::int64_t LocalMs(int year, int month, int day, int hour, int min, int sec, int msec) {
   using namespace std::chrono;
   auto days = sys_days{std::chrono::year{year} / month / day}.time_since_epoch();
-  return duration_cast<milliseconds>(days).count() +
-         ((hour * 60LL + min) * 60LL + sec) * 1000LL + msec;
+  return duration_cast<milliseconds>(days).count() + ((hour * 60LL + min) * 60LL + sec) * 1000LL +
+         msec;
 }
 
 }  // namespace Platform

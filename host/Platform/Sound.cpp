@@ -26,8 +26,8 @@ TWave Tones(std::initializer_list<double> frequencies, int ms) {
   const int fade = std::max(1, perNote / 10);
   for (double f : frequencies) {
     for (int i = 0; i < perNote; ++i) {
-      double envelope = std::min({1.0, static_cast<double>(i) / fade,
-                                  static_cast<double>(perNote - i) / fade});
+      double envelope =
+          std::min({1.0, static_cast<double>(i) / fade, static_cast<double>(perNote - i) / fade});
       double v = 0.4 * envelope * std::sin(2 * std::numbers::pi * f * i / kRate);
       wave.Samples.push_back(static_cast<std::int16_t>(std::lround(v * INT16_MAX)));
     }

@@ -43,14 +43,15 @@ TWindow::TWindow(Forms::TForm& form) : FForm(form) {
     throw SysUtils::Exception("no display to show the form on (is DISPLAY set?)");
   }
   int w = std::max(1, form.Width()), h = std::max(1, form.Height());
-  FWindow = SDL_CreateWindow(form.Caption().c_str(), SDL_WINDOWPOS_CENTERED,
-                             SDL_WINDOWPOS_CENTERED, w, h, 0);
+  FWindow = SDL_CreateWindow(form.Caption().c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                             w, h, 0);
   if (!FWindow) Fail("cannot open a window");
   FRenderer = SDL_CreateRenderer(FWindow, -1, 0);
   if (!FRenderer) FRenderer = SDL_CreateRenderer(FWindow, -1, SDL_RENDERER_SOFTWARE);
   if (!FRenderer) Fail("cannot draw in the window");
   // The surface's 0x00RRGGBB words are the texture's X8R8G8B8 pixels.
-  FTexture = SDL_CreateTexture(FRenderer, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING, w, h);
+  FTexture =
+      SDL_CreateTexture(FRenderer, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING, w, h);
   if (!FTexture) Fail("cannot make the window's picture");
   FForm.OnPresent = [this](const Types::TRect& area) { Present(area); };
   FForm.PaintAll();

@@ -136,9 +136,9 @@ TEST(Klok, PublishesTheShapesPropertiesThenItsOwn) {
   ASSERT_EQ(list.size(), 31u);
   std::vector<std::string_view> own;
   for (std::size_t i = 23; i < list.size(); ++i) own.push_back(list[i].Name);
-  EXPECT_EQ(own, (std::vector<std::string_view>{"Cijfers", "Font", "StraalCijfer_Ring",
-                                                "Digital", "Seconde", "WijzerUur",
-                                                "WijzerMinuut", "WijzerSeconde"}));
+  EXPECT_EQ(own, (std::vector<std::string_view>{"Cijfers", "Font", "StraalCijfer_Ring", "Digital",
+                                                "Seconde", "WijzerUur", "WijzerMinuut",
+                                                "WijzerSeconde"}));
   TVormKlok k(nullptr);
   auto width = *TypInfo::GetPropInfo(TVormKlok::StaticClass(), "Width");
   EXPECT_EQ(width.Default, 62);  // still the shape's declared default

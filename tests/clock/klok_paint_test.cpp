@@ -143,7 +143,7 @@ TEST(KlokPaint, NumeralsStandOnTheRingRoundedToEven) {
   c.K().SetCijferRing(61 * 100 / 64 + 1);  // 96 %: ring 61.44, radius 53
   EXPECT_EQ(c.Of(TCallKind::TextOut)[0].Points[0].X, 64 + 26 - 2);
   EXPECT_EQ(c.Of(TCallKind::TextOut)[10].Points[0].X, 64 - 26 - 4);  // "11"
-  c.K().SetCijferRing(99);  // ring 63.36, radius 55
+  c.K().SetCijferRing(99);                                           // ring 63.36, radius 55
   EXPECT_EQ(c.Of(TCallKind::TextOut)[0].Points[0].X, 64 + 28 - 2);
 }
 
@@ -183,7 +183,7 @@ TEST(KlokPaint, DigitalReadOutIsCentredAndSetsTheProcessTimeFormat) {
   c.K().SetSeconde(true);
   EXPECT_EQ(c.Texts(), std::vector<std::string>{"09:05:07"});
   EXPECT_EQ(SysUtils::LongTimeFormat, "hh:mm:ss");  // left in force for everyone
-  c.K().SetVorm(Vormen::DriehoekOmhoog);  // centred on the control, not the triangle
+  c.K().SetVorm(Vormen::DriehoekOmhoog);            // centred on the control, not the triangle
   EXPECT_EQ(c.Of(TCallKind::TextOut)[0].Points[0], (TPoint{(128 - 32) / 2, (128 - 8) / 2}));
 }
 

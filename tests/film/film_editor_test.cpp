@@ -123,13 +123,15 @@ TEST(FilmRegister, PutsTheFilmOnThePageWithItsEditors) {
   EXPECT_EQ(DsgnIntf::FindPalettePage("Tollenspiegel")->Classes,
             std::vector<System::TClass>{TFilm::StaticClass()});
   TDesignedFilm d;
-  EXPECT_NE(dynamic_cast<TFilmEditor*>(DsgnIntf::GetComponentEditor(*d.F, d.Designer).get()), nullptr);
+  EXPECT_NE(dynamic_cast<TFilmEditor*>(DsgnIntf::GetComponentEditor(*d.F, d.Designer).get()),
+            nullptr);
   auto geluid = *TypInfo::GetPropInfo(TFilm::StaticClass(), "Geluid");
   auto editor = DsgnIntf::GetPropertyEditor(d.Designer, *d.F, geluid);
   EXPECT_NE(dynamic_cast<TGeluidProperty*>(editor.get()), nullptr);
   auto name = *TypInfo::GetPropInfo(TFilm::StaticClass(), "DefaultPadNaam");
-  EXPECT_EQ(dynamic_cast<TGeluidProperty*>(DsgnIntf::GetPropertyEditor(d.Designer, *d.F, name).get()),
-            nullptr);
+  EXPECT_EQ(
+      dynamic_cast<TGeluidProperty*>(DsgnIntf::GetPropertyEditor(d.Designer, *d.F, name).get()),
+      nullptr);
   DsgnIntf::ClearRegistrations();
 }
 

@@ -49,8 +49,8 @@ class TTempDir {
 };
 
 // A bitmap file of one colour, its first stored pixel (bottom-left) `corner`.
-void WriteFrame(const std::string& path, int width, int height,
-                Graphics::TPixel fill = 0x00FF00, Graphics::TPixel corner = 0x00FF00) {
+void WriteFrame(const std::string& path, int width, int height, Graphics::TPixel fill = 0x00FF00,
+                Graphics::TPixel corner = 0x00FF00) {
   fs::create_directories(fs::path(path).parent_path());
   Graphics::TSurface s(width, height, fill);
   s.SetPixel(0, height - 1, corner);
@@ -362,7 +362,7 @@ TEST(FilmFailure, InTheDesignerAMissingFrameWritesItsNameInsteadOfAPicture) {
   film.F->SetFrame(kVoorFrame, 1);
   std::vector<TCall> calls = film.Paint();
   ASSERT_EQ(Kinds(calls), (std::vector<TCallKind>{TCallKind::Rectangle, TCallKind::Rectangle,
-                                                   TCallKind::TextOut, TCallKind::TextOut}));
+                                                  TCallKind::TextOut, TCallKind::TextOut}));
   EXPECT_EQ(calls[2].Text, "Bestandsfout");
   EXPECT_EQ(calls[2].Points, (std::vector<Types::TPoint>{{10, 10}}));
   EXPECT_EQ(calls[3].Text, "f1.bmp");  // the last name tried
@@ -393,10 +393,12 @@ TEST(FilmFailure, TheDesignerIsAskedWhetherToDropTheFrame) {
   TQuestioned q(Dialogs::mrYes);
   ASSERT_EQ(q.Script.Dialogs.Messages().size(), 1U);
   const Dialogs::TMessageRequest& m = q.Script.Dialogs.Messages()[0];
-  EXPECT_EQ(m.Message, "Het bestand f3.bmp kan niet geladen worden.\r"
-                       "Moet de naam van dit bestand uit de lijst verwijderd worden?");
+  EXPECT_EQ(m.Message,
+            "Het bestand f3.bmp kan niet geladen worden.\r"
+            "Moet de naam van dit bestand uit de lijst verwijderd worden?");
   EXPECT_EQ(m.Type, Dialogs::mtError);
-  EXPECT_EQ(m.Buttons, (Dialogs::TMsgDlgButtons{Dialogs::mbYes, Dialogs::mbAbort, Dialogs::mbIgnore}));
+  EXPECT_EQ(m.Buttons,
+            (Dialogs::TMsgDlgButtons{Dialogs::mbYes, Dialogs::mbAbort, Dialogs::mbIgnore}));
   EXPECT_EQ(m.HelpContext, 0);
 }
 

@@ -12,8 +12,8 @@
 #include "Film.h"
 #include "Forms.h"
 #include "Messages.h"
-#include "support/Time.h"
 #include "Tollenspiegel.h"
+#include "support/Time.h"
 
 namespace {
 

@@ -68,23 +68,22 @@ TEST_P(FilmTable, ShowsTheFramesOfItsModeAndDirection) {
 
 INSTANTIATE_TEST_SUITE_P(
     EightFrames, FilmTable,
-    testing::Values(
-        TTableRow{LusFilm, 2, 5, {2, 3, 4, 5, 0, 1, 2, 3, 4, 5, 0, 1}, false},
-        TTableRow{LusFilm, 5, 2, {5, 4, 3, 2, 1, 0, -1, -1}, true},
-        TTableRow{Normaal, 2, 5, {2, 3, 4, 5, -1, -1}, true},
-        TTableRow{Normaal, 5, 2, {5, 4, 3, 2, -1}, true},
-        TTableRow{EenKeerHeenEnWeer, 2, 5, {2, 3, 4, 5, 4, 3, 2, -1}, true},
-        TTableRow{EenKeerHeenEnWeer, 5, 2, {5, 4, 3, 2, 3, 4, 5, -1}, true},
-        TTableRow{LusHeenEnWeer, 2, 5, {2, 3, 4, 5, 4, 3, 2, 3, 4, 5, 4}, false},
-        TTableRow{LusHeenEnWeer, 5, 2, {5, 4, 3, 2, 3, 4, 5, 4, 3}, false},
-        // Equal bounds.
-        TTableRow{LusFilm, 3, 3, {3, 3, 3, 3, 3}, false},
-        TTableRow{LusHeenEnWeer, 3, 3, {3, 3, 3, 3, 3}, false},
-        TTableRow{Normaal, 3, 3, {3, 3, -1}, true},
-        TTableRow{EenKeerHeenEnWeer, 3, 3, {3, 3, 3, -1}, true},
-        // No stop frame, or one past the list: the last frame is the end bound.
-        TTableRow{Normaal, 5, -1, {5, 6, 7, -1}, true},
-        TTableRow{LusFilm, 6, 99, {6, 7, 0, 1}, false}));
+    testing::Values(TTableRow{LusFilm, 2, 5, {2, 3, 4, 5, 0, 1, 2, 3, 4, 5, 0, 1}, false},
+                    TTableRow{LusFilm, 5, 2, {5, 4, 3, 2, 1, 0, -1, -1}, true},
+                    TTableRow{Normaal, 2, 5, {2, 3, 4, 5, -1, -1}, true},
+                    TTableRow{Normaal, 5, 2, {5, 4, 3, 2, -1}, true},
+                    TTableRow{EenKeerHeenEnWeer, 2, 5, {2, 3, 4, 5, 4, 3, 2, -1}, true},
+                    TTableRow{EenKeerHeenEnWeer, 5, 2, {5, 4, 3, 2, 3, 4, 5, -1}, true},
+                    TTableRow{LusHeenEnWeer, 2, 5, {2, 3, 4, 5, 4, 3, 2, 3, 4, 5, 4}, false},
+                    TTableRow{LusHeenEnWeer, 5, 2, {5, 4, 3, 2, 3, 4, 5, 4, 3}, false},
+                    // Equal bounds.
+                    TTableRow{LusFilm, 3, 3, {3, 3, 3, 3, 3}, false},
+                    TTableRow{LusHeenEnWeer, 3, 3, {3, 3, 3, 3, 3}, false},
+                    TTableRow{Normaal, 3, 3, {3, 3, -1}, true},
+                    TTableRow{EenKeerHeenEnWeer, 3, 3, {3, 3, 3, -1}, true},
+                    // No stop frame, or one past the list: the last frame is the end bound.
+                    TTableRow{Normaal, 5, -1, {5, 6, 7, -1}, true},
+                    TTableRow{LusFilm, 6, 99, {6, 7, 0, 1}, false}));
 
 TEST(FilmPlayback, AStoppedRunShowsTheAfterFrameAtRunTimeOnly) {
   TStepFilm runTime(8);

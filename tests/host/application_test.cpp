@@ -157,8 +157,8 @@ TEST(Input, AClickReachesTheControlUnderThePoint) {
   std::vector<std::pair<int, int>> downs;
   int clicks = 0;
   f.Probe->OnClick = [&](System::TObject*) { ++clicks; };
-  f.Probe->OnMouseDown = [&](System::TObject*, Controls::TMouseButton, Controls::TShiftState,
-                             int x, int y) { downs.emplace_back(x, y); };
+  f.Probe->OnMouseDown = [&](System::TObject*, Controls::TMouseButton, Controls::TShiftState, int x,
+                             int y) { downs.emplace_back(x, y); };
   f.Form.ClickAt(12, 7);
   f.Form.ClickAt(30, 20);  // no control there
   EXPECT_EQ(clicks, 1);

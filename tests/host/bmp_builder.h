@@ -30,13 +30,13 @@ struct TBmpFile {
   std::int32_t Height = 1;  // negative: rows stored top row first
   std::uint16_t Planes = 1;
   std::uint16_t BitCount = 24;
-  std::uint32_t Compression = 0;    // 0 none, 1 RLE8, 2 RLE4, 3 bit fields
-  std::uint32_t ColoursUsed = 0;    // 0: all the depth can name
-  std::vector<std::uint32_t> Masks; // red, green, blue: in the header from 52 bytes, else after it
-  std::vector<TPixel> Palette;      // 0x00RRGGBB
-  std::size_t Gap = 0;              // unused bytes before the pixels
+  std::uint32_t Compression = 0;     // 0 none, 1 RLE8, 2 RLE4, 3 bit fields
+  std::uint32_t ColoursUsed = 0;     // 0: all the depth can name
+  std::vector<std::uint32_t> Masks;  // red, green, blue: in the header from 52 bytes, else after it
+  std::vector<TPixel> Palette;       // 0x00RRGGBB
+  std::size_t Gap = 0;               // unused bytes before the pixels
   std::optional<std::uint32_t> PixelOffset;  // default: where the pixels start
-  TBytes Pixels;                    // as stored
+  TBytes Pixels;                             // as stored
 
   TBytes Bytes() const {
     const bool core = HeaderSize == 12;
@@ -54,7 +54,7 @@ struct TBmpFile {
     if (!core) {
       Put32(header, Compression);
       Put32(header, static_cast<std::uint32_t>(Pixels.size()));  // image size
-      Put32(header, 2835);                                        // 72 dots per inch
+      Put32(header, 2835);                                       // 72 dots per inch
       Put32(header, 2835);
       Put32(header, ColoursUsed);
       Put32(header, 0);  // colours important
@@ -78,7 +78,7 @@ struct TBmpFile {
     const auto offset = static_cast<std::uint32_t>(14 + header.size());
     TBytes out = {'B', 'M'};
     Put32(out, offset + static_cast<std::uint32_t>(Pixels.size()));  // file size
-    Put32(out, 0);                                                    // reserved
+    Put32(out, 0);                                                   // reserved
     Put32(out, PixelOffset.value_or(offset));
     out.insert(out.end(), header.begin(), header.end());
     out.insert(out.end(), Pixels.begin(), Pixels.end());

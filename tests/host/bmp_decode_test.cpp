@@ -227,8 +227,8 @@ TEST(BmpBitFields, TenBitChannelsRoundToNearest) {
 
 TEST(BmpBitFields, ChannelsWiderThanSixteenBitsAreScaledExactly) {
   // Red has 24 bits: 0x800000 * 255 / 0xFFFFFF = 127.500008 -> 128; 0x7FFFFF -> 127.499992.
-  const auto file = Fields(108, 32, {0xFFFFFF00, 0x000000F0, 0x0000000F},
-                           {{0x80000000, 0x7FFFFF00, 0xFFFFFFFF}});
+  const auto file =
+      Fields(108, 32, {0xFFFFFF00, 0x000000F0, 0x0000000F}, {{0x80000000, 0x7FFFFF00, 0xFFFFFFFF}});
   EXPECT_EQ(Hex(Decode(file).Pixels), "800000 7F0000 FFFFFF\n");
 }
 
@@ -303,7 +303,8 @@ TEST(BmpRle, Rle4AlternatesNibblesAndPadsAbsoluteRunsToWords) {
 TEST(BmpRle, DataMayEndWithoutEndOfBitmapOnceEveryPixelIsReached) {
   auto file = Rle(8, 2, 2, 2, {0x02, 0x01, 0x00, 0x00, 0x01, 0x00, 0x01, 0x01});
   EXPECT_EQ(Indices(Decode(file).Pixels, file.Palette), "01\n11\n");
-  file.Pixels.insert(file.Pixels.end(), {0x00, 0x00, 0x00, 0x00, 0x00, 0x01});  // ends after the last row
+  file.Pixels.insert(file.Pixels.end(),
+                     {0x00, 0x00, 0x00, 0x00, 0x00, 0x01});  // ends after the last row
   EXPECT_EQ(Indices(Decode(file).Pixels, file.Palette), "01\n11\n");
 }
 

@@ -23,7 +23,8 @@ using Graphics::TBitmap;
 
 void WriteFile(const fs::path& path, const TBytes& bytes) {
   std::ofstream out(path, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
 }
 
 TBytes ReadFile(const fs::path& path) {
@@ -63,8 +64,9 @@ class BmpLoad : public ::testing::Test {
  protected:
   BmpLoad()
       : Folder(fs::temp_directory_path() /
-               ("tollen_bmp_" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()) +
-                "_" + std::to_string(std::random_device{}()))) {
+               ("tollen_bmp_" +
+                std::string(testing::UnitTest::GetInstance()->current_test_info()->name()) + "_" +
+                std::to_string(std::random_device{}()))) {
     fs::create_directories(Folder / "frames");
   }
   ~BmpLoad() override { fs::remove_all(Folder); }
@@ -107,8 +109,9 @@ TEST_F(BmpLoad, AMissingFileOrAFolderCannotBeOpened) {
   EXPECT_EQ(ErrorOf([&] { bitmap.LoadFromFile(missing); }),
             "Cannot open file \"" + missing + "\": No such file or directory");
   const std::string folder = Backslashed((Folder / "frames").string());
-  EXPECT_EQ(ErrorOf([&] { bitmap.LoadFromFile(folder); })
-                .rfind("Cannot open file \"" + folder + "\": ", 0),
+  EXPECT_EQ(ErrorOf([&] {
+              bitmap.LoadFromFile(folder);
+            }).rfind("Cannot open file \"" + folder + "\": ", 0),
             0u);
 }
 
@@ -125,8 +128,9 @@ TEST_F(BmpLoad, AFileTooLargeForAnyPictureIsNotRead) {
 TEST_F(BmpLoad, ANameHoldingANulOpensNothing) {
   const std::string path = Write("a.bmp", Small());
   TBitmap bitmap;
-  EXPECT_EQ(ErrorOf([&] { bitmap.LoadFromFile(path + std::string(1, '\0') + "x"); })
-                .rfind("Cannot open file", 0),
+  EXPECT_EQ(ErrorOf([&] {
+              bitmap.LoadFromFile(path + std::string(1, '\0') + "x");
+            }).rfind("Cannot open file", 0),
             0u);
   EXPECT_TRUE(bitmap.Empty());
 }
@@ -143,8 +147,9 @@ TEST_F(BmpLoad, AFailedLoadNamesTheFileAsWrittenAndKeepsThePicture) {
   const std::string badPath = Backslashed(Write("frames/bad.bmp", bad));
   EXPECT_EQ(ErrorOf([&] { bitmap.LoadFromFile(badPath); }),
             "Bitmap \"" + badPath + "\": palette index 9 out of range (3 colours)");
-  EXPECT_EQ(ErrorOf([&] { bitmap.LoadFromFile((Folder / "none.bmp").string()); })
-                .rfind("Cannot open file", 0),
+  EXPECT_EQ(ErrorOf([&] {
+              bitmap.LoadFromFile((Folder / "none.bmp").string());
+            }).rfind("Cannot open file", 0),
             0u);
   EXPECT_EQ(bitmap.Surface(), before);
   EXPECT_EQ(bitmap.TransparentColor(), transparent);  // still the top-down file's top-left
@@ -155,7 +160,8 @@ TEST_F(BmpLoad, WhatTheWriterWritesReadsBackTheSame) {
   Graphics::TSurface picture(7, 5);
   for (int y = 0; y < 5; ++y)
     for (int x = 0; x < 7; ++x)
-      picture.SetPixel(x, y, static_cast<Graphics::TPixel>((x * 0x2B1907 + y * 0x0731A5) & 0xFFFFFF));
+      picture.SetPixel(x, y,
+                       static_cast<Graphics::TPixel>((x * 0x2B1907 + y * 0x0731A5) & 0xFFFFFF));
   TBitmap saved;
   saved.SetSurface(picture);
   const std::string path = Backslashed((Folder / "frames" / "round.bmp").string());
@@ -200,14 +206,15 @@ std::vector<std::pair<std::string, TBmpFile>> Seeds() {
   v5.Masks = {0xFF0000, 0x00FF00, 0x0000FF};
   return {
       {"core8.bmp", Seed(12, 5, 3, 8, 0, 256, StoreRows(indices, 8))},
-      {"info1.bmp", Seed(40, 5, 3, 1, 0, 2, StoreRows({{0, 1, 0, 1, 1}, {1, 1, 0, 0, 1}, {1, 0, 0, 0, 0}}, 1))},
+      {"info1.bmp",
+       Seed(40, 5, 3, 1, 0, 2, StoreRows({{0, 1, 0, 1, 1}, {1, 1, 0, 0, 1}, {1, 0, 0, 0, 0}}, 1))},
       {"info4.bmp", Seed(40, 5, 3, 4, 0, 8, StoreRows(indices, 4))},
       {"rle8.bmp", Seed(40, 6, 3, 8, 1, 4,
                         {0x03, 0x01, 0x00, 0x03, 0x02, 0x03, 0x00, 0x00, 0x00, 0x00, 0x00, 0x02,
                          0x02, 0x01, 0x04, 0x01, 0x00, 0x01})},
-      {"rle4.bmp", Seed(40, 7, 2, 4, 2, 16,
-                        {0x03, 0x12, 0x00, 0x02, 0x01, 0x00, 0x03, 0x45, 0x00, 0x00, 0x00, 0x05,
-                         0x78, 0x9A, 0xB0, 0x00, 0x02, 0xCD, 0x00, 0x01})},
+      {"rle4.bmp",
+       Seed(40, 7, 2, 4, 2, 16, {0x03, 0x12, 0x00, 0x02, 0x01, 0x00, 0x03, 0x45, 0x00, 0x00,
+                                 0x00, 0x05, 0x78, 0x9A, 0xB0, 0x00, 0x02, 0xCD, 0x00, 0x01})},
       {"fields16.bmp", fields},
       {"topdown24.bmp", Seed(40, 3, -2, 24, 0, 0, StoreRows(colours, 24, true))},
       {"v5fields32.bmp", v5},

@@ -76,7 +76,12 @@ std::vector<TBadFile> BadFiles() {
       // Size and signature.
       {"Empty", {}, "file too short (0 bytes) for a bitmap"},
       {"SeventeenBytes", Cut(pixel, 17), "file too short (17 bytes) for a bitmap"},
-      {"BadSignature", [&] { TBytes b = pixel.Bytes(); b[1] = 'A'; return b; }(),
+      {"BadSignature",
+       [&] {
+         TBytes b = pixel.Bytes();
+         b[1] = 'A';
+         return b;
+       }(),
        "bad signature 0x4142, not \"BM\""},
       // Headers.
       {"UnknownHeaderSize", Changed(pixel, [](auto& f) { f.HeaderSize = 64; }),
@@ -103,7 +108,12 @@ std::vector<TBadFile> BadFiles() {
       {"WidthZero", Changed(pixel, [](auto& f) { f.Width = 0; }), "invalid width 0"},
       {"WidthNegative", Changed(pixel, [](auto& f) { f.Width = -5; }), "invalid width -5"},
       {"HeightZero", Changed(pixel, [](auto& f) { f.Height = 0; }), "invalid height 0"},
-      {"CoreWidthZero", Changed(pixel, [](auto& f) { f.HeaderSize = 12; f.Width = 0; }),
+      {"CoreWidthZero",
+       Changed(pixel,
+               [](auto& f) {
+                 f.HeaderSize = 12;
+                 f.Width = 0;
+               }),
        "invalid width 0"},
       {"WidthBeyondTheLimit", Changed(pixel, [](auto& f) { f.Width = 32769; }),
        "size 32769 x 1 beyond the limit of 32768 pixels a side"},
@@ -111,19 +121,33 @@ std::vector<TBadFile> BadFiles() {
        "size 1 x 32769 beyond the limit of 32768 pixels a side"},
       {"MostNegativeHeight", Changed(pixel, [](auto& f) { f.Height = INT_MIN; }),
        "size 1 x 2147483648 beyond the limit of 32768 pixels a side"},
-      {"LargestSizes", Changed(pixel, [](auto& f) { f.Width = f.Height = INT_MAX; f.BitCount = 32; }),
+      {"LargestSizes",
+       Changed(pixel,
+               [](auto& f) {
+                 f.Width = f.Height = INT_MAX;
+                 f.BitCount = 32;
+               }),
        "size 2147483647 x 2147483647 beyond the limit of 32768 pixels a side"},
-      {"TooManyPixels", Changed(pixel, [](auto& f) { f.Width = 32768; f.Height = 8193; }),
+      {"TooManyPixels",
+       Changed(pixel,
+               [](auto& f) {
+                 f.Width = 32768;
+                 f.Height = 8193;
+               }),
        "32768 x 8193 pixels beyond the limit of 268435456"},
       // Depths and compressions.
       {"TwoBits", Changed(pixel, [](auto& f) { f.BitCount = 2; }), "unsupported bit depth 2"},
       {"NoBits", Changed(pixel, [](auto& f) { f.BitCount = 0; }), "unsupported bit depth 0"},
       {"SixtyFourBits", Changed(pixel, [](auto& f) { f.BitCount = 64; }),
        "unsupported bit depth 64"},
-      {"CoreSixteenBits", Changed(pixel, [](auto& f) { f.HeaderSize = 12; f.BitCount = 16; }),
+      {"CoreSixteenBits",
+       Changed(pixel,
+               [](auto& f) {
+                 f.HeaderSize = 12;
+                 f.BitCount = 16;
+               }),
        "unsupported bit depth 16 for a core header"},
-      {"Jpeg", Changed(pixel, [](auto& f) { f.Compression = 4; }),
-       "unsupported compression JPEG"},
+      {"Jpeg", Changed(pixel, [](auto& f) { f.Compression = 4; }), "unsupported compression JPEG"},
       {"Png", Changed(pixel, [](auto& f) { f.Compression = 5; }), "unsupported compression PNG"},
       {"CompressionSix", Changed(pixel, [](auto& f) { f.Compression = 6; }),
        "unsupported compression 6"},
@@ -177,7 +201,8 @@ std::vector<TBadFile> BadFiles() {
        "RLE data truncated at byte 2 of 3"},
       {"RleEndsBeforeTheLastRow", Rle(8, {0x04, 0x01, 0x00, 0x00}).Bytes(),
        "RLE data ends at row 1 of 2 without an end-of-bitmap code"},
-      {"RleNoData", Rle(8, {}).Bytes(), "RLE data ends at row 0 of 2 without an end-of-bitmap code"},
+      {"RleNoData", Rle(8, {}).Bytes(),
+       "RLE data ends at row 0 of 2 without an end-of-bitmap code"},
       {"RleRunIndexOutOfRange", Rle(8, {0x02, 0x07}).Bytes(),
        "palette index 7 out of range (4 colours)"},
       {"RleAbsoluteIndexOutOfRange", Rle(8, {0x00, 0x03, 1, 2, 6, 0}).Bytes(),

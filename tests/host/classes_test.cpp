@@ -1,10 +1,10 @@
+#include "Classes.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
 #include <vector>
-
-#include "Classes.h"
 
 namespace {
 

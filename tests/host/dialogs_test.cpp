@@ -1,12 +1,13 @@
 // Message boxes and file dialogs through the dialog service: what Escape answers,
 // the scripted service's answers and records, and what a confirmed open dialog
 // makes of the names chosen.
+#include "Dialogs.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "Dialogs.h"
 #include "ExtDlgs.h"
 
 namespace {

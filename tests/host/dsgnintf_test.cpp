@@ -1,7 +1,8 @@
+#include "DsgnIntf.h"
+
 #include <gtest/gtest.h>
 
 #include "Classes/FormParser.h"
-#include "DsgnIntf.h"
 #include "ExtCtrls.h"
 #include "Forms.h"
 
@@ -41,7 +42,8 @@ class Design : public ::testing::Test {
 
 TEST_F(Design, TheMostSpecificPropertyEditorWins) {
   auto caption = *TypInfo::GetPropInfo(Forms::TForm::StaticClass(), "Caption");
-  RegisterPropertyEditor(TypInfo::StringType(), nullptr, "", PropertyEditorClass<TOtherProperty>("TOtherProperty"));
+  RegisterPropertyEditor(TypInfo::StringType(), nullptr, "",
+                         PropertyEditorClass<TOtherProperty>("TOtherProperty"));
   RegisterPropertyEditor(TypInfo::StringType(), Forms::TForm::StaticClass(), "Caption",
                          PropertyEditorClass<TMarkedProperty>("TMarkedProperty"));
   RegisterPropertyEditor(TypInfo::StringType(), Controls::TControl::StaticClass(), "",
@@ -95,7 +97,7 @@ TEST_F(Design, PalettePagesCollectTheirClassesOnce) {
   const TPalettePage* page = FindPalettePage("TOOLS");
   ASSERT_NE(page, nullptr);
   EXPECT_EQ(page->Classes, (std::vector<System::TClass>{ExtCtrls::TTimer::StaticClass(),
-                                                         Forms::TForm::StaticClass()}));
+                                                        Forms::TForm::StaticClass()}));
 }
 
 }  // namespace

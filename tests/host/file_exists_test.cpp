@@ -24,7 +24,7 @@ TEST(FileNames, TheNameAndFolderPartsSplitAtTheLastSeparatorOfEitherKind) {
   EXPECT_EQ(ExtractFilePath("films\\2026/c.bmp"), "films\\2026/");
   EXPECT_EQ(ExtractFileName("D:\\Films\\\\a.bmp"), "a.bmp");
   EXPECT_EQ(ExtractFilePath("D:\\Films\\\\a.bmp"), "D:\\Films\\\\");  // as written
-  EXPECT_EQ(ExtractFileName("C:a.bmp"), "a.bmp");  // a drive without a folder
+  EXPECT_EQ(ExtractFileName("C:a.bmp"), "a.bmp");                     // a drive without a folder
   EXPECT_EQ(ExtractFilePath("C:a.bmp"), "C:");
   EXPECT_EQ(ExtractFileName("a:b"), "b");
   EXPECT_EQ(ExtractFileName("ab:c"), "ab:c");  // only a drive letter ends at its colon

@@ -47,20 +47,25 @@ System::TClass TSampleControl::StaticClass() {
     TPropInfo ratio;
     ratio.Name = "Ratio";
     ratio.Type = TypInfo::FloatType();
-    ratio.GetFloat = [](const System::TObject& o) { return static_cast<const TSampleControl&>(o).Ratio; };
-    ratio.SetFloat = [](System::TObject& o, double v) { static_cast<TSampleControl&>(o).Ratio = v; };
+    ratio.GetFloat = [](const System::TObject& o) {
+      return static_cast<const TSampleControl&>(o).Ratio;
+    };
+    ratio.SetFloat = [](System::TObject& o, double v) {
+      static_cast<TSampleControl&>(o).Ratio = v;
+    };
     TPropInfo styles = TypInfo::OrdProp<TSampleControl>(
         "Styles", StylesType(), [](const TSampleControl& s) { return s.Styles.Bits(); },
         [](TSampleControl& s, std::int64_t v) {
           s.Styles = Graphics::TFontStyles::FromBits(static_cast<std::uint64_t>(v));
-        }, 0);
+        },
+        0);
     TPropInfo lines = TypInfo::ObjProp<TSampleControl, Classes::TStrings>(
         "Lines", TypInfo::ClassTypeOf<Classes::TStringList>(),
         [](const TSampleControl& s) { return const_cast<Classes::TStringList*>(&s.FLines); },
         [](TSampleControl& s, Classes::TStrings* v) { s.FLines.Assign(v); });
     namespace P = Controls::Published;
-    return std::vector<TPropInfo>{level, ratio, styles, lines, P::Caption(), P::Color(),
-                                  P::Font(), P::Visible(), P::OnClick()};
+    return std::vector<TPropInfo>{level,      ratio,     styles,       lines,       P::Caption(),
+                                  P::Color(), P::Font(), P::Visible(), P::OnClick()};
   }()};
   static const System::TClassInfo info{
       "TSampleControl", Controls::TGraphicControl::StaticClass(),
@@ -220,11 +225,14 @@ TEST_F(FormStream, BadFilesGiveTheirPlace) {
        "f:3:15: method \"Nowhere\" not found in TForm"},
       {"object F: TForm\n  object A: TSampleControl\n  end\n  object A: TSampleControl\n  end\nend",
        "f:4:3: a component named A already exists"},
-      {"object F: TForm\n  Font.Style = [fsBold,]\nend", "f:2:24: expected a set element but found ']'"},
-      {"object F: TForm\n  Font = 3\nend", "f:2:10: Font is an object: set its properties, as Font.Name = ..."},
+      {"object F: TForm\n  Font.Style = [fsBold,]\nend",
+       "f:2:24: expected a set element but found ']'"},
+      {"object F: TForm\n  Font = 3\nend",
+       "f:2:10: Font is an object: set its properties, as Font.Name = ..."},
       {"inherited F: TForm\nend", "f:1:1: inherited forms are not supported"},
       {"object F: TForm\nend\nend", "f:3:1: expected the end of the file but found \"end\""},
-      {"object F: TForm\n  Width = 99999999999999999999\nend", "f:2:11: the number 99999999999999999999 is too large"},
+      {"object F: TForm\n  Width = 99999999999999999999\nend",
+       "f:2:11: the number 99999999999999999999 is too large"},
   };
   for (const TCase& c : cases) {
     try {
@@ -247,8 +255,8 @@ TEST_F(FormStream, DeepNestingIsRefusedNotOverflowed) {
 TEST_F(FormStream, TenThousandComponentsReadAndFree) {
   std::string text = "object F: TForm\n";
   for (int i = 0; i < 10000; ++i)
-    text += "  object C" + std::to_string(i) + ": TSampleControl\n    Level = " +
-            std::to_string(i) + "\n  end\n";
+    text += "  object C" + std::to_string(i) +
+            ": TSampleControl\n    Level = " + std::to_string(i) + "\n  end\n";
   text += "end\n";
   auto root = ReadComponentText(text);
   EXPECT_EQ(root->ComponentCount(), 10000);

@@ -201,9 +201,9 @@ TEST(Label, PublishesTheLabelsPropertiesWithTheirStoredRules) {
   EXPECT_FALSE(focus.IsStored(*l));
   l->SetFocusControl(&form);
   EXPECT_TRUE(focus.IsStored(*l));
-  for (const char* name : {"DragCursor", "DragMode", "ParentColor", "ParentFont", "Visible",
-                           "OnClick", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDrag",
-                           "OnMouseDown", "OnMouseMove", "OnMouseUp"})
+  for (const char* name :
+       {"DragCursor", "DragMode", "ParentColor", "ParentFont", "Visible", "OnClick", "OnDblClick",
+        "OnDragDrop", "OnDragOver", "OnEndDrag", "OnMouseDown", "OnMouseMove", "OnMouseUp"})
     EXPECT_TRUE(TypInfo::GetPropInfo(TLabel::StaticClass(), name)) << name;
 }
 

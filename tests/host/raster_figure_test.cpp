@@ -43,7 +43,6 @@ class RasterFigure : public TestSupport::TRasterCase {
           return false;
     return true;
   }
-
 };
 
 TEST_F(RasterFigure, RectangleOutlinesUpToRightAndBottomLessOne) {

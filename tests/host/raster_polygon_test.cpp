@@ -25,7 +25,6 @@ class RasterPolygon : public TestSupport::TRasterCase {
       }
     return false;
   }
-
 };
 
 TEST_F(RasterPolygon, SquareIsOutlinedThroughItsCorners) {

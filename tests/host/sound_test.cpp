@@ -1,6 +1,8 @@
 // PlaySoundA over the sound service: stopping, the configured names, wave files
 // by either separator, the default sound and the flags that change the look-up;
 // and the SDL service, which must stay silent without an audio device.
+#include "Platform/Sound.h"
+
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -11,7 +13,6 @@
 #include <vector>
 
 #include "MMSystem.h"
-#include "Platform/Sound.h"
 
 namespace {
 
@@ -82,9 +83,9 @@ TEST(PlaySound, ANameIsAConfiguredSoundThenAFileThenTheDefault) {
   EXPECT_EQ(PlaySoundA("systemasterisk", nullptr, SND_ASYNC), kTrue);
   EXPECT_EQ(PlaySoundA(written.c_str(), nullptr, SND_ASYNC), kTrue);
   EXPECT_EQ(PlaySoundA("geen.wav", nullptr, SND_ASYNC), kTrue);
-  EXPECT_EQ(r.Service.Requests(), (TRequests{{TKind::Wave, "systemasterisk"},
-                                             {TKind::File, file},
-                                             {TKind::Wave, ".Default"}}));
+  EXPECT_EQ(
+      r.Service.Requests(),
+      (TRequests{{TKind::Wave, "systemasterisk"}, {TKind::File, file}, {TKind::Wave, ".Default"}}));
 }
 
 TEST(PlaySound, FlagsNarrowTheLookUpAndCanForbidTheDefault) {

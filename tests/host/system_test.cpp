@@ -1,8 +1,8 @@
+#include "System.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
-
-#include "System.h"
 
 namespace {
 

@@ -1,6 +1,5 @@
 // FreeType faces: which file a font selects, heights, metrics and advances.
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <climits>

@@ -1,7 +1,8 @@
+#include "TypInfo.h"
+
 #include <gtest/gtest.h>
 
 #include "Controls.h"
-#include "TypInfo.h"
 
 namespace {
 
@@ -20,8 +21,8 @@ System::TClass TSample::StaticClass() {
           [](TSample& s, std::int64_t v) { s.Level = static_cast<int>(v); }, 3),
       Controls::Published::Width(40),
   }};
-  static const System::TClassInfo info{"TSample", Controls::TGraphicControl::StaticClass(),
-                                       nullptr, &props};
+  static const System::TClassInfo info{"TSample", Controls::TGraphicControl::StaticClass(), nullptr,
+                                       &props};
   return &info;
 }
 

@@ -1,5 +1,7 @@
 // The scrolling label: rotation both ways, start and stop with restoring, the step
 // time's sign rule, loading order, and steps over virtual time.
+#include "LichtKrant.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -8,7 +10,6 @@
 
 #include "Classes/Streaming.h"
 #include "Forms.h"
-#include "LichtKrant.h"
 #include "Messages.h"
 #include "support/Time.h"
 

@@ -76,11 +76,12 @@ TEST(Vorm, StyleChangedIsAPublishedMethod) {
 TEST(Vorm, PublishesTwentyThreePropertiesInOrder) {
   std::vector<std::string_view> names;
   for (const auto& p : TypInfo::GetPropList(TVorm::StaticClass())) names.push_back(p.Name);
-  EXPECT_EQ(names, (std::vector<std::string_view>{
-                       "Name", "Tag", "Left", "Top", "Width", "Height", "Cursor", "Hint",
-                       "Achtergrond", "Brush", "Pen", "Vorm", "DragCursor", "DragMode",
-                       "Visible", "OnClick", "OnDblClick", "OnDragDrop", "OnDragOver",
-                       "OnEndDrag", "OnMouseDown", "OnMouseMove", "OnMouseUp"}));
+  EXPECT_EQ(names,
+            (std::vector<std::string_view>{
+                "Name",       "Tag",       "Left",        "Top",         "Width",      "Height",
+                "Cursor",     "Hint",      "Achtergrond", "Brush",       "Pen",        "Vorm",
+                "DragCursor", "DragMode",  "Visible",     "OnClick",     "OnDblClick", "OnDragDrop",
+                "OnDragOver", "OnEndDrag", "OnMouseDown", "OnMouseMove", "OnMouseUp"}));
 }
 
 TEST(Vorm, StoresItsFigureAlwaysAndItsSizeOnlyWhenNotSixtyTwo) {

@@ -48,8 +48,9 @@ end)");
   EXPECT_EQ(v->Width(), 62);
   std::string text = Classes::WriteComponentText(*root);
   EXPECT_EQ(Classes::WriteComponentText(*Classes::ReadComponentText(text)), text);
-  EXPECT_THROW(Classes::ReadComponentText("object F: TForm\n object V: TVorm\n  Vorm = Cirkle\n end\nend"),
-               Classes::EReadError);
+  EXPECT_THROW(
+      Classes::ReadComponentText("object F: TForm\n object V: TVorm\n  Vorm = Cirkle\n end\nend"),
+      Classes::EReadError);
 }
 
 }  // namespace

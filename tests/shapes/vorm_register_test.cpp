@@ -17,10 +17,10 @@ TEST(Register, EachUnitPutsItsControlOnTheOnePalettePage) {
   ASSERT_EQ(DsgnIntf::PalettePages().size(), 1u);
   const DsgnIntf::TPalettePage& page = DsgnIntf::PalettePages()[0];
   EXPECT_EQ(page.Name, "Tollenspiegel");
-  EXPECT_EQ(page.Classes, (std::vector<System::TClass>{
-                              Vormen::TVorm::StaticClass(), VormKlok::TVormKlok::StaticClass(),
-                              LichtKrant::TLichtKrant::StaticClass(),
-                              GolfTekst::TGolfTekst::StaticClass()}));
+  EXPECT_EQ(page.Classes,
+            (std::vector<System::TClass>{
+                Vormen::TVorm::StaticClass(), VormKlok::TVormKlok::StaticClass(),
+                LichtKrant::TLichtKrant::StaticClass(), GolfTekst::TGolfTekst::StaticClass()}));
   DsgnIntf::ClearRegistrations();
 }
 

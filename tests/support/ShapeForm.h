@@ -14,7 +14,7 @@ class TOneControlForm {
  public:
   explicit TOneControlForm(int width = 62, int height = 62) {
     FForm.SetBounds(0, 0, 300, 300);
-    FControl = new TControl(&FForm);  // owned by the form
+    FControl = new TControl(&FForm);             // owned by the form
     FControl->SetBounds(10, 10, width, height);  // apart from the form's own origin
     FControl->SetParent(&FForm);
     FRecorder = &FForm.StartRecording();

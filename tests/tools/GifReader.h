@@ -24,8 +24,14 @@ inline std::vector<TGifFrame> ReadGif(const std::string& path) {
   auto need = [&](std::size_t n) {
     if (p + n > d.size()) throw std::runtime_error("GIF ends early");
   };
-  auto u8 = [&] { need(1); return d[p++]; };
-  auto u16 = [&] { int lo = u8(); return lo | (u8() << 8); };
+  auto u8 = [&] {
+    need(1);
+    return d[p++];
+  };
+  auto u16 = [&] {
+    int lo = u8();
+    return lo | (u8() << 8);
+  };
   need(6);
   if (std::string(d.begin(), d.begin() + 6) != "GIF89a") throw std::runtime_error("not a GIF");
   p = 6;
@@ -62,7 +68,8 @@ inline std::vector<TGifFrame> ReadGif(const std::string& path) {
     std::vector<std::uint8_t> data;
     for (int n = u8(); n; n = u8()) {
       need(static_cast<std::size_t>(n));
-      data.insert(data.end(), d.begin() + static_cast<long>(p), d.begin() + static_cast<long>(p + n));
+      data.insert(data.end(), d.begin() + static_cast<long>(p),
+                  d.begin() + static_cast<long>(p + n));
       p += static_cast<std::size_t>(n);
     }
     // LZW decoding.
@@ -70,7 +77,8 @@ inline std::vector<TGifFrame> ReadGif(const std::string& path) {
     std::vector<std::vector<std::uint8_t>> table;
     auto reset = [&] {
       table.assign(static_cast<std::size_t>(clear + 2), {});
-      for (int i = 0; i < clear; ++i) table[static_cast<std::size_t>(i)] = {static_cast<std::uint8_t>(i)};
+      for (int i = 0; i < clear; ++i)
+        table[static_cast<std::size_t>(i)] = {static_cast<std::uint8_t>(i)};
     };
     reset();
     int size = minCode + 1, prev = -1;

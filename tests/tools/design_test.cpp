@@ -31,10 +31,14 @@ TEST(DesignShell, BuildsAFormFromNothingAndSavesIt) {
       "new TVormKlok Klok\n"
       "set Klok.WijzerUur.Lengte 60\n"
       "set Form1.Caption Made by hand\n"
-      "save " + path + "\n"
+      "save " +
+      path +
+      "\n"
       "quit\n"
       "new TVorm\n");  // after quit: not read
-  EXPECT_NE(out.find("Tollenspiegel: TVorm TFilm TLichtKrant TGolfTekst TVormKlok\n"), std::string::npos) << out;
+  EXPECT_NE(out.find("Tollenspiegel: TVorm TFilm TLichtKrant TGolfTekst TVormKlok\n"),
+            std::string::npos)
+      << out;
   EXPECT_NE(out.find("Vorm1: TVorm\n"), std::string::npos);
   EXPECT_NE(out.find("Vorm1.Brush.Color = clYellow\n"), std::string::npos);
   EXPECT_NE(out.find("Form1.Caption = Made by hand\n"), std::string::npos);
@@ -65,16 +69,14 @@ TEST(DesignShell, BadCommandsAndValuesAreOneLineAndTheShellGoesOn) {
   std::vector<std::string> errors;
   for (std::string l; std::getline(lines, l);)
     if (l.rfind("error: ", 0) == 0) errors.push_back(l);
-  EXPECT_EQ(errors, (std::vector<std::string>{
-                        "error: unknown command \"frobnicate\"; \"help\" lists the commands",
-                        "error: unknown class \"TNothing\"",
-                        "error: a component named V already exists",
-                        "error: Vorm:1:1: \"Cirkle\" is not a value of TVormen",
-                        "error: TVorm has no property \"Colour\"",
-                        "error: usage: set NAME.PROPERTY VALUE",
-                        "error: V.Vorm has no dialog; use set",
-                        "error: V has no verb 3",
-                        "error: no component named Nobody"}));
+  EXPECT_EQ(errors,
+            (std::vector<std::string>{
+                "error: unknown command \"frobnicate\"; \"help\" lists the commands",
+                "error: unknown class \"TNothing\"", "error: a component named V already exists",
+                "error: Vorm:1:1: \"Cirkle\" is not a value of TVormen",
+                "error: TVorm has no property \"Colour\"", "error: usage: set NAME.PROPERTY VALUE",
+                "error: V.Vorm has no dialog; use set", "error: V has no verb 3",
+                "error: no component named Nobody"}));
   EXPECT_NE(out.find("Vorm = Rechthoek\n"), std::string::npos);
   EXPECT_NE(out.find("Pen.Width = 1\n"), std::string::npos);
 }
@@ -108,7 +110,8 @@ TEST(DesignShell, BuildsAFilmWithItsEditorsAndTheFormRendersIt) {
       "new TFilm\n"
       "verbs Film1\n"
       "verb Film1 0\n" +
-      frames[0] + " " + frames[1] + " " + frames[2] + "\n"
+      frames[0] + " " + frames[1] + " " + frames[2] +
+      "\n"
       "verbs Film1\n"
       "set Film1.TijdPerFrame 100\n"
       "set Film1.Starten StartMeteen\n"
@@ -118,7 +121,8 @@ TEST(DesignShell, BuildsAFilmWithItsEditorsAndTheFormRendersIt) {
       "wait 250\n"
       "verbs Film1\n"
       "verb Film1 2\n"
-      "save " + form + "\n");
+      "save " +
+      form + "\n");
   EXPECT_NE(out.find("0: Voeg plaatjes toe...\n"), std::string::npos) << out;
   EXPECT_NE(out.find("dialog: "), std::string::npos);
   EXPECT_NE(out.find("4: Toon vorig frame\n"), std::string::npos);

@@ -59,7 +59,8 @@ TEST(Gif, ManyColoursFallBackToAFixedPalette) {
   std::string path = TempPath("tollen_gif_many.gif");
   Graphics::TSurface s(64, 64);
   for (int y = 0; y < 64; ++y)
-    for (int x = 0; x < 64; ++x) s.SetPixel(x, y, static_cast<Graphics::TPixel>(x * 4 << 16 | y * 4 << 8));
+    for (int x = 0; x < 64; ++x)
+      s.SetPixel(x, y, static_cast<Graphics::TPixel>(x * 4 << 16 | y * 4 << 8));
   Tools::TGifWriter gif(path, 64, 64);
   gif.AddFrame(s, 0);
   gif.Finish(100);

@@ -1,4 +1,6 @@
 // The render tool: options, determinism, and timing of animations.
+#include "Render.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -8,7 +10,6 @@
 #include "FormFiles.h"
 #include "GifReader.h"
 #include "PngFile.h"
-#include "Render.h"
 
 namespace {
 
@@ -24,8 +25,8 @@ std::string Bytes(const std::string& path) {
 }
 
 TEST(RenderOptions, ParsesFlagsAndRefusesNonsense) {
-  auto o = Tools::ParseRenderOptions({"my.form", "-o", "x.gif", "--at", "10:09:30", "--seconds",
-                                      "2.5", "--fps", "10", "--start"});
+  auto o = Tools::ParseRenderOptions(
+      {"my.form", "-o", "x.gif", "--at", "10:09:30", "--seconds", "2.5", "--fps", "10", "--start"});
   EXPECT_EQ(o.FormPath, "my.form");
   EXPECT_EQ(o.Output, "x.gif");
   EXPECT_EQ(o.AtMsOfDay, (10 * 3600 + 9 * 60 + 30) * 1000);
@@ -33,9 +34,13 @@ TEST(RenderOptions, ParsesFlagsAndRefusesNonsense) {
   EXPECT_EQ(o.Fps, 10);
   EXPECT_TRUE(o.Start);
   EXPECT_EQ(Tools::ParseTimeOfDay("7:05"), (7 * 3600 + 5 * 60) * 1000);
-  for (auto bad : std::vector<std::vector<std::string>>{
-           {"--at", "25:00"}, {"--at", "noon"}, {"--fps", "0"}, {"--seconds", "-1"},
-           {"--fps"}, {"--wobble"}, {"a.form", "b.form"}})
+  for (auto bad : std::vector<std::vector<std::string>>{{"--at", "25:00"},
+                                                        {"--at", "noon"},
+                                                        {"--fps", "0"},
+                                                        {"--seconds", "-1"},
+                                                        {"--fps"},
+                                                        {"--wobble"},
+                                                        {"a.form", "b.form"}})
     EXPECT_THROW(Tools::ParseRenderOptions(bad), SysUtils::Exception) << bad[0];
 }
 

@@ -41,9 +41,15 @@ struct TWavePaint : TestSupport::TOneControlForm<TGolfTekst> {
     for (const TCall& c : Letters()) out.push_back(of(c));
     return out;
   }
-  std::vector<int> Xs() { return Each([](const TCall& c) { return c.Points[0].X; }); }
-  std::vector<int> Ys() { return Each([](const TCall& c) { return c.Points[0].Y; }); }
-  std::vector<TColor> Colours() { return Each([](const TCall& c) { return c.State.Font.Color; }); }
+  std::vector<int> Xs() {
+    return Each([](const TCall& c) { return c.Points[0].X; });
+  }
+  std::vector<int> Ys() {
+    return Each([](const TCall& c) { return c.Points[0].Y; });
+  }
+  std::vector<TColor> Colours() {
+    return Each([](const TCall& c) { return c.State.Font.Color; });
+  }
   void UseColours(int count) {
     G().StoreAantalKleuren(static_cast<std::uint16_t>(count));
     for (int i = 1; i <= 5; ++i) G().SetKleuren()->SetKleur(i, i);  // colour i is i
@@ -125,7 +131,7 @@ TEST(GolfTekstPaint, OnePeriodSpansTheWaveLengthInLetters) {
   EXPECT_EQ(w.Ys(), (std::vector<int>{17, 9, 1, 9, 17, 9, 1, 9}));
   w.G().Tik(nullptr);  // and its crests move toward the last letter
   EXPECT_EQ(w.Ys(), (std::vector<int>{13, 16, 5, 2, 13, 16, 5, 2}));
-  w.G().SetGolfLengte(1);  // the whole line bobs
+  w.G().SetGolfLengte(1);                     // the whole line bobs
   EXPECT_EQ(w.Ys(), std::vector<int>(8, 2));  // sin 1 × 8 rounds to 7
 }
 
