@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
+#include <utility>
 
 namespace SysUtils {
 
@@ -39,5 +40,18 @@ bool FileExists(const std::string& name) {
 std::string ExtractFileName(const std::string& name) { return name.substr(NameStart(name)); }
 
 std::string ExtractFilePath(const std::string& name) { return name.substr(0, NameStart(name)); }
+
+namespace {
+TMissingFileHook& MissingFileHook() {
+  static TMissingFileHook hook;
+  return hook;
+}
+}  // namespace
+
+void SetMissingFileHook(TMissingFileHook hook) { MissingFileHook() = std::move(hook); }
+
+void ReportMissingFile(const std::string& name) {
+  if (MissingFileHook()) MissingFileHook()(name);
+}
 
 }  // namespace SysUtils

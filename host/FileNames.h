@@ -5,6 +5,7 @@
 // disk is it turned into the native form, by NativePath.
 #pragma once
 
+#include <functional>
 #include <string>
 
 namespace SysUtils {
@@ -23,5 +24,14 @@ bool FileExists(const std::string& name);
 std::string ExtractFileName(const std::string& name);
 // The folder part, up to and including that last separator; "" when there is none.
 std::string ExtractFilePath(const std::string& name);
+
+// The run-time library passes every name it was asked to open and found missing
+// (a picture file, a sound file) to the missing-file hook, when one is set, so a
+// program can report what its forms name but lacks. The library itself goes on as
+// it always does (an exception, the default sound).
+using TMissingFileHook = std::function<void(const std::string& name)>;
+// Sets the hook; an empty one removes it.
+void SetMissingFileHook(TMissingFileHook hook);
+void ReportMissingFile(const std::string& name);
 
 }  // namespace SysUtils

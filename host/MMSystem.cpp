@@ -19,8 +19,10 @@ bool PlayConfigured(const std::string& name) {
 }
 
 bool PlayFile(const std::string& name) {
-  return SysUtils::FileExists(name) &&
-         Platform::SoundService().PlayFile(SysUtils::NativePath(name));
+  if (SysUtils::FileExists(name))
+    return Platform::SoundService().PlayFile(SysUtils::NativePath(name));
+  SysUtils::ReportMissingFile(name);
+  return false;
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
+#include <cstring>
 #include <unordered_map>
 
 #include "SysUtils.h"
@@ -139,8 +141,10 @@ TGifWriter::TGifWriter(const std::string& path, int width, int height)
       FWidth(width),
       FHeight(height),
       FShown(width, height, 0xFFFFFFFF) {
-  if (!FOut || width <= 0 || height <= 0 || width > 65535 || height > 65535)
-    throw SysUtils::Exception("Cannot write GIF file \"" + path + "\"");
+  if (!FOut) throw SysUtils::Exception("Cannot create " + path + ": " + std::strerror(errno));
+  if (width <= 0 || height <= 0 || width > 65535 || height > 65535)
+    throw SysUtils::Exception("Cannot write a GIF of " + std::to_string(width) + " x " +
+                              std::to_string(height) + " pixels");
   FOut.write("GIF89a", 6);
   Put16(width);
   Put16(height);

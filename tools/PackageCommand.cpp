@@ -9,6 +9,7 @@
 #include <span>
 #include <sstream>
 
+#include "Commands.h"
 #include "Graphics/BmpFile.h"
 #include "Packages.h"
 #include "PngFile.h"
@@ -172,19 +173,12 @@ Graphics::TSurface DecodeIconImage(std::span<const std::uint8_t> image, const st
   return picture;
 }
 
+TPackageOptions ParsePackageOptions(const TArguments& args) {
+  return {args.Operand().value_or(""), args.Value("--png")};
+}
+
 TPackageOptions ParsePackageOptions(const std::vector<std::string>& args) {
-  TPackageOptions options;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--png") {
-      if (++i == args.size()) throw SysUtils::Exception("--png needs a folder");
-      options.PngFolder = args[i];
-    } else if (args[i].starts_with("-") || !options.File.empty()) {
-      throw SysUtils::Exception("package: unexpected argument \"" + args[i] + "\"");
-    } else {
-      options.File = args[i];
-    }
-  }
-  return options;
+  return ParsePackageOptions(TArguments(CommandSpec("package"), args));
 }
 
 HMODULE LinkedPackage() {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "CommandLine.h"
 #include "Graphics/Surface.h"
 #include "Windows.h"
 
@@ -16,7 +17,8 @@ struct TPackageOptions {
   std::string PngFolder;  // empty: write no pictures
 };
 
-// Parses the arguments after "package"; raises SysUtils::Exception on a bad one.
+// Reads the arguments after "package"; raises TUsageError on a bad one.
+TPackageOptions ParsePackageOptions(const TArguments& args);
 TPackageOptions ParsePackageOptions(const std::vector<std::string>& args);
 // The file of the package this tool is linked with.
 std::string DefaultPackagePath();

@@ -2,7 +2,9 @@
 
 #include <png.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -21,6 +23,11 @@ using TFile = std::unique_ptr<std::FILE, TFileCloser>;
   throw SysUtils::Exception("Cannot " + what + " PNG file \"" + path + "\"");
 }
 
+// "Cannot create out/x.png: No such file or directory"
+[[noreturn]] void FailOnSystem(const std::string& what, const std::string& path) {
+  throw SysUtils::Exception("Cannot " + what + " " + path + ": " + std::strerror(errno));
+}
+
 // libpng reports errors through longjmp by default; an error callback that throws
 // keeps our stack unwinding in C++ instead.
 [[noreturn]] void PngError(png_structp, png_const_charp message) {
@@ -33,7 +40,7 @@ void PngWarning(png_structp, png_const_charp) {}
 void WritePng(const Graphics::TSurface& surface, const std::string& path) {
   if (surface.Empty()) Fail(path, "write an empty picture to");
   TFile file(std::fopen(path.c_str(), "wb"));
-  if (!file) Fail(path, "create");
+  if (!file) FailOnSystem("create", path);
   png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, PngError, PngWarning);
   png_infop info = png ? png_create_info_struct(png) : nullptr;
   if (!info) {
@@ -62,12 +69,12 @@ void WritePng(const Graphics::TSurface& surface, const std::string& path) {
     Fail(path, std::string("write (") + e.what() + ")");
   }
   png_destroy_write_struct(&png, &info);
-  if (std::fflush(file.get()) != 0) Fail(path, "finish");
+  if (std::fflush(file.get()) != 0) FailOnSystem("write", path);
 }
 
 Graphics::TSurface ReadPng(const std::string& path) {
   TFile file(std::fopen(path.c_str(), "rb"));
-  if (!file) Fail(path, "open");
+  if (!file) FailOnSystem("open", path);
   png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, PngError, PngWarning);
   png_infop info = png ? png_create_info_struct(png) : nullptr;
   if (!info) {

@@ -5,10 +5,13 @@
 #include <cmath>
 #include <cstdio>
 #include <ctime>
+#include <filesystem>
 
+#include "Commands.h"
 #include "FormFiles.h"
 #include "GifFile.h"
 #include "Platform/Clock.h"
+#include "Platform/Sound.h"
 #include "PngFile.h"
 #include "SysUtils.h"
 #include "Tollenspiegel.h"
@@ -17,21 +20,7 @@ namespace Tools {
 
 namespace {
 
-bool EndsWith(const std::string& s, const std::string& tail) {
-  return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
-}
-
-[[noreturn]] void Bad(const std::string& what) { throw SysUtils::Exception(what); }
-
-double Number(const std::string& flag, const std::string& text) {
-  try {
-    std::size_t used = 0;
-    double v = std::stod(text, &used);
-    if (used == text.size() && std::isfinite(v)) return v;
-  } catch (const std::exception&) {
-  }
-  Bad(flag + " wants a number, not \"" + text + "\"");
-}
+constexpr double kMaxSeconds = 3600, kMaxFps = 100;
 
 // Today's date (local) at the given time of day.
 std::int64_t TodayAt(std::int64_t msOfDay) {
@@ -62,93 +51,182 @@ class TProgress {
   bool FShown;
 };
 
-void RenderPng(Forms::TForm& form, const std::string& out) {
-  Forms::Application().ProcessMessages();
-  form.PaintAll();
-  SettlePaints(form);
-  WritePng(form.Surface(), out);
-  std::printf("wrote %s (%d x %d)\n", out.c_str(), form.Surface().Width(), form.Surface().Height());
+// The width of the frame number in a pattern ("%04d" -> 4, "%d" -> 0) and where
+// it stands; raises TUsageError unless there is exactly one.
+struct TFrameNumber {
+  std::size_t At = 0, Length = 0;
+  int Width = 0;
+};
+std::optional<TFrameNumber> FindFrameNumber(const std::string& pattern) {
+  const std::size_t at = pattern.find('%');
+  if (at == std::string::npos) return std::nullopt;
+  std::size_t end = at + 1;
+  if (end < pattern.size() && pattern[end] == '0') ++end;
+  int width = 0;
+  while (end < pattern.size() && std::isdigit(static_cast<unsigned char>(pattern[end])) &&
+         width < 10)
+    width = width * 10 + (pattern[end++] - '0');
+  if (end >= pattern.size() || pattern[end] != 'd' || width > 9 ||
+      pattern.find('%', end) != std::string::npos)
+    throw TUsageError("a frame pattern holds one frame number such as %04d, not \"" + pattern +
+                      "\"");
+  return TFrameNumber{at, end + 1 - at, width};
 }
 
-void RenderGif(Forms::TForm& form, const TRenderOptions& o, std::int64_t start) {
-  const auto frames = static_cast<int>(std::llround(o.Seconds * o.Fps));
-  TGifWriter gif(o.Output, form.Width(), form.Height());
+bool EndsWith(const std::string& s, const std::string& tail) {
+  return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+// Where the form runs: its folder is entered while it is read and while its time
+// moves, and left while pictures are written, so output names keep their meaning.
+struct TStage {
+  std::string Folder;
+  std::unique_ptr<Forms::TForm> Form;
+
+  void RunUntil(std::int64_t ms) {
+    TWorkingFolder in(Folder);
+    Forms::Application().RunUntil(ms);
+    SettlePaints(*Form);
+  }
+};
+
+void RenderPng(TStage& stage, const TRenderOptions& o, std::int64_t start) {
+  stage.RunUntil(start);
+  stage.Form->PaintAll();
+  stage.RunUntil(start);
+  WritePng(stage.Form->Surface(), o.Output);
+  std::printf("wrote %s (%d x %d)\n", o.Output.c_str(), stage.Form->Width(), stage.Form->Height());
+}
+
+int FrameCount(const TRenderOptions& o) {
+  return static_cast<int>(std::llround(o.Seconds * o.Fps));
+}
+
+// Frame k shows the form as it stands at k / fps seconds, timers all fired.
+std::int64_t FrameTime(const TRenderOptions& o, int k) {
+  return static_cast<std::int64_t>(std::llround(k * 1000.0 / o.Fps));
+}
+
+void RenderGif(TStage& stage, const TRenderOptions& o, std::int64_t start) {
+  const int frames = FrameCount(o);
+  TGifWriter gif(o.Output, stage.Form->Width(), stage.Form->Height());
   TProgress progress(frames);
-  form.PaintAll();
-  SettlePaints(form);
+  stage.Form->PaintAll();
   for (int k = 0; k < frames; ++k) {
-    // Frame k shows the form as it stands at k / fps seconds, timers all fired.
-    auto at = static_cast<std::int64_t>(std::llround(k * 1000.0 / o.Fps));
-    Forms::Application().RunUntil(start + at);
-    SettlePaints(form);
-    gif.AddFrame(form.Surface(), at);
+    stage.RunUntil(start + FrameTime(o, k));
+    gif.AddFrame(stage.Form->Surface(), FrameTime(o, k));
     progress.Step(k + 1);
   }
   gif.Finish(static_cast<std::int64_t>(std::llround(o.Seconds * 1000)));
-  std::printf("wrote %s (%d x %d, %d frames at %d per second, %d stored)\n", o.Output.c_str(),
-              form.Width(), form.Height(), frames, o.Fps, gif.FramesWritten());
+  std::printf("wrote %s (%d x %d, %d frames at %g per second, %d stored)\n", o.Output.c_str(),
+              stage.Form->Width(), stage.Form->Height(), frames, o.Fps, gif.FramesWritten());
 }
 
+void RenderFrames(TStage& stage, const TRenderOptions& o, std::int64_t start) {
+  const int frames = FrameCount(o);
+  TProgress progress(frames);
+  stage.Form->PaintAll();
+  for (int k = 0; k < frames; ++k) {
+    stage.RunUntil(start + FrameTime(o, k));
+    WritePng(stage.Form->Surface(), FrameFileName(o.Output, k));
+    progress.Step(k + 1);
+  }
+  std::printf("wrote %s to %s (%d x %d, %d at %g per second)\n", FrameFileName(o.Output, 0).c_str(),
+              FrameFileName(o.Output, frames - 1).c_str(), stage.Form->Width(),
+              stage.Form->Height(), frames, o.Fps);
+}
+
+// Restores the system's clock and sound when the render ends.
+struct TVirtualServices {
+  Platform::TVirtualClock Clock;
+  Platform::TRecordingSoundService Silence;
+  explicit TVirtualServices(std::int64_t start) : Clock(start) {
+    Platform::UseClock(&Clock);
+    Platform::UseSoundService(&Silence);
+  }
+  ~TVirtualServices() {
+    Platform::UseSoundService(nullptr);
+    Platform::UseClock(nullptr);
+  }
+  TVirtualServices(const TVirtualServices&) = delete;
+  TVirtualServices& operator=(const TVirtualServices&) = delete;
+};
+
 }  // namespace
+
+TOutputKind OutputKindOf(const std::string& output) {
+  if (EndsWith(output, ".png"))
+    return FindFrameNumber(output) ? TOutputKind::Frames : TOutputKind::Still;
+  if (EndsWith(output, ".gif") && !FindFrameNumber(output)) return TOutputKind::Animation;
+  throw TUsageError("cannot write \"" + output +
+                    "\": the output is FILE.png (a still), FILE.gif (an animation) or a frame "
+                    "pattern such as frames/%04d.png");
+}
+
+std::string FrameFileName(const std::string& pattern, int index) {
+  const std::optional<TFrameNumber> number = FindFrameNumber(pattern);
+  if (!number) return pattern;
+  std::string digits = std::to_string(index);
+  if (digits.size() < static_cast<std::size_t>(number->Width))
+    digits.insert(0, static_cast<std::size_t>(number->Width) - digits.size(), '0');
+  return std::string(pattern).replace(number->At, number->Length, digits);
+}
 
 std::int64_t ParseTimeOfDay(const std::string& text) {
   int h = 0, m = 0, s = 0;
   char tail = 0;
   int n = std::sscanf(text.c_str(), "%d:%d:%d%c", &h, &m, &s, &tail);
   if ((n != 2 && n != 3) || h < 0 || h > 23 || m < 0 || m > 59 || s < 0 || s > 59)
-    Bad("--at wants a time as HH:MM or HH:MM:SS, not \"" + text + "\"");
+    throw TUsageError("--at wants a time as HH:MM or HH:MM:SS, not \"" + text + "\"");
   return ((h * 60LL + m) * 60 + s) * 1000;
 }
 
-TRenderOptions ParseRenderOptions(const std::vector<std::string>& args) {
+TRenderOptions ParseRenderOptions(const TArguments& args) {
   TRenderOptions o;
-  o.FormPath = DemoFormPath();
-  bool formGiven = false;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    auto value = [&]() -> const std::string& {
-      if (i + 1 >= args.size()) Bad(a + " wants a value");
-      return args[++i];
-    };
-    if (a == "-o")
-      o.Output = value();
-    else if (a == "--at")
-      o.AtMsOfDay = ParseTimeOfDay(value());
-    else if (a == "--seconds")
-      o.Seconds = Number(a, value());
-    else if (a == "--fps")
-      o.Fps = static_cast<int>(Number(a, value()));
-    else if (a == "--start")
-      o.Start = true;
-    else if (!a.empty() && a[0] != '-' && !formGiven) {
-      o.FormPath = a;
-      formGiven = true;
-    } else
-      Bad("unknown option \"" + a + "\"");
-  }
-  if (o.Seconds <= 0 || o.Seconds > 3600) Bad("--seconds must be above 0 and at most 3600");
-  if (o.Fps < 1 || o.Fps > 100) Bad("--fps must be 1 to 100");
+  o.FormPath = args.Operand().value_or(DemoFormPath());
+  o.Output = args.Value("--output");
+  OutputKindOf(o.Output);
+  if (args.Value("--at") != "now") o.AtMsOfDay = ParseTimeOfDay(args.Value("--at"));
+  o.Seconds = args.Number("--seconds");
+  o.Fps = args.Number("--fps");
+  o.Start = args.Has("--start");
+  o.Strict = args.Has("--strict");
+  if (o.Seconds <= 0 || o.Seconds > kMaxSeconds)
+    throw TUsageError("--seconds must be above 0 and at most 3600");
+  if (o.Fps <= 0 || o.Fps > kMaxFps) throw TUsageError("--fps must be above 0 and at most 100");
+  if (FrameCount(o) < 1) throw TUsageError("--seconds and --fps give no frame");
   return o;
 }
 
+TRenderOptions ParseRenderOptions(const std::vector<std::string>& args) {
+  return ParseRenderOptions(TArguments(CommandSpec("render"), args));
+}
+
 int Render(const TRenderOptions& o) {
+  const TOutputKind kind = OutputKindOf(o.Output);
   std::int64_t start =
       TodayAt(o.AtMsOfDay ? *o.AtMsOfDay : Platform::TSystemClock().NowMs() % 86'400'000);
   // The clock stands still until the loop moves it, so the picture is the same every run.
-  Platform::TVirtualClock clock(start);
-  Platform::UseClock(&clock);
-  struct TRestore {
-    ~TRestore() { Platform::UseClock(nullptr); }
-  } restore;
-  TRenderOptions options = o;
-  options.Output = AbsolutePath(o.Output);  // before entering the form's folder
-  TFormFolder folder(o.FormPath);
-  std::unique_ptr<Forms::TForm> form = LoadForm(AbsolutePath(o.FormPath));
-  if (o.Start) Tollenspiegel::StartAnimations(*form);
-  if (EndsWith(options.Output, ".gif"))
-    RenderGif(*form, options, start);
-  else
-    RenderPng(*form, options.Output);
+  TVirtualServices services(start);
+  TMissingNames missing(o.FormPath);
+  RequireReadable(o.FormPath);
+  TStage stage{FormFolder(o.FormPath), nullptr};
+  {
+    TWorkingFolder in(stage.Folder);
+    stage.Form = LoadForm(
+        (std::filesystem::path(stage.Folder) / std::filesystem::path(o.FormPath).filename())
+            .string());
+    if (o.Start) Tollenspiegel::StartAnimations(*stage.Form);
+  }
+  if (stage.Form->Width() <= 0 || stage.Form->Height() <= 0)
+    throw SysUtils::Exception(o.FormPath + ": the form is " + std::to_string(stage.Form->Width()) +
+                              " x " + std::to_string(stage.Form->Height()) +
+                              " pixels; give it a Width and a Height");
+  if (o.Strict) missing.Refuse();
+  if (kind == TOutputKind::Still) RenderPng(stage, o, start);
+  if (kind == TOutputKind::Animation) RenderGif(stage, o, start);
+  if (kind == TOutputKind::Frames) RenderFrames(stage, o, start);
+  if (o.Strict) missing.Refuse();
   return 0;
 }
 

@@ -1,11 +1,14 @@
-// `tollenspiegel render`: a form drawn headless at a virtual time, as a PNG still
-// or an animated GIF in which every timer fires exactly when it would in real time.
+// `tollenspiegel render`: a form drawn headless at a virtual time, as a PNG still,
+// an animated GIF or a sequence of PNG frames, in which every timer fires exactly
+// when it would in real time. No sound is played.
 #pragma once
 
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "CommandLine.h"
 
 namespace Tools {
 
@@ -14,11 +17,21 @@ struct TRenderOptions {
   std::string Output = "tollenspiegel.png";
   std::optional<std::int64_t> AtMsOfDay;  // none: the current time of day
   double Seconds = 3;
-  int Fps = 25;
-  bool Start = false;  // start the animations that wait for the application
+  double Fps = 25;
+  bool Start = false;   // start the animations that wait for the application
+  bool Strict = false;  // a name the form holds that cannot be found is an error
 };
 
-// Parses the arguments after "render"; raises SysUtils::Exception on a bad one.
+// What an output name asks for: ".png" a still, ".gif" an animation, and a name
+// with one frame number ("%d", "%04d") and ".png" one picture a frame.
+enum class TOutputKind { Still, Animation, Frames };
+// Raises TUsageError for any other name, listing the kinds there are.
+TOutputKind OutputKindOf(const std::string& output);
+// The frame sequence's file for frame `index`: "frames/%04d.png", 7 -> "frames/0007.png".
+std::string FrameFileName(const std::string& pattern, int index);
+
+// Reads the arguments after "render"; raises TUsageError on a bad one.
+TRenderOptions ParseRenderOptions(const TArguments& args);
 TRenderOptions ParseRenderOptions(const std::vector<std::string>& args);
 // Milliseconds since midnight of "HH:MM" or "HH:MM:SS".
 std::int64_t ParseTimeOfDay(const std::string& text);

@@ -1,6 +1,7 @@
 #include "View.h"
 
 #include <cstdio>
+#include <filesystem>
 
 #include "FormFiles.h"
 #include "Platform/Window.h"
@@ -9,42 +10,35 @@
 
 namespace Tools {
 
-TViewOptions ParseViewOptions(const std::vector<std::string>& args) {
+TViewOptions ParseViewOptions(const TArguments& args) {
   TViewOptions o;
-  o.FormPath = DemoFormPath();
-  bool formGiven = false;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    if (a == "--start") {
-      o.Start = true;
-    } else if (a == "--screenshot" && i + 1 < args.size()) {
-      o.Screenshot = args[++i];
-    } else if (!a.empty() && a[0] != '-' && !formGiven) {
-      o.FormPath = a;
-      formGiven = true;
-    } else {
-      throw SysUtils::Exception("unknown option \"" + a + "\"");
-    }
-  }
+  o.FormPath = args.Operand().value_or(DemoFormPath());
+  o.Start = args.Has("--start");
+  o.Strict = args.Has("--strict");
+  o.Screenshot = args.Value("--screenshot");
   return o;
 }
 
 int View(const TViewOptions& o) {
   std::string screenshot = o.Screenshot.empty() ? "" : AbsolutePath(o.Screenshot);
-  TFormFolder folder(o.FormPath);
-  std::unique_ptr<Forms::TForm> form = LoadForm(AbsolutePath(o.FormPath));
-  if (o.Start) Tollenspiegel::StartAnimations(*form);
+  RequireReadable(o.FormPath);
+  TMissingNames missing(o.FormPath);
+  const std::string form = AbsolutePath(o.FormPath);
+  TWorkingFolder folder(FormFolder(o.FormPath));
+  std::unique_ptr<Forms::TForm> shown = LoadForm(form);
+  if (o.Strict) missing.Refuse();
+  if (o.Start) Tollenspiegel::StartAnimations(*shown);
   if (screenshot.empty()) {
-    Forms::Application().Run(*form);
+    Forms::Application().Run(*shown);
     return 0;
   }
   // Let the first timers fire and their paints show, then take the picture.
-  Platform::TWindow window(*form);
+  Platform::TWindow window(*shown);
   Forms::Application().SetEventSource(&window);
   Forms::Application().RunFor(200);
   Forms::Application().SetEventSource(nullptr);
   WritePng(window.ReadBack(), screenshot);
-  std::printf("wrote %s\n", screenshot.c_str());
+  std::printf("wrote %s\n", o.Screenshot.c_str());
   return 0;
 }
 

@@ -1,5 +1,6 @@
 #include "Graphics/Bitmap.h"
 
+#include "FileNames.h"
 #include "Graphics/BmpFile.h"
 #include "Graphics/Raster.h"
 
@@ -70,6 +71,7 @@ void TBitmap::Assign(const Classes::TPersistent* source) {
 }
 
 void TBitmap::LoadFromFile(const std::string& path) {
+  if (!SysUtils::FileExists(path)) SysUtils::ReportMissingFile(path);
   TDecodedBmp bmp = ReadBmpFile(path);  // raises before anything here changes
   SetSurface(std::move(bmp.Pixels), bmp.BottomUp);
 }

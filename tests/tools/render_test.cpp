@@ -39,6 +39,9 @@ TEST(RenderOptions, ParsesFlagsAndRefusesNonsense) {
                                                         {"--fps", "0"},
                                                         {"--seconds", "-1"},
                                                         {"--fps"},
+                                                        {"--fps", "100.5"},
+                                                        {"--seconds", "0.01", "--fps", "1"},
+                                                        {"-o", "x.jpg"},
                                                         {"--wobble"},
                                                         {"a.form", "b.form"}})
     EXPECT_THROW(Tools::ParseRenderOptions(bad), SysUtils::Exception) << bad[0];
@@ -80,6 +83,24 @@ TEST(Render, AnAnimationKeepsRealTime) {
   for (const auto& f : frames) total += f.DelayCs;
   EXPECT_EQ(total, 200);
   EXPECT_EQ(frames[0].DelayCs, 100);  // the first tick comes a second after loading
+}
+
+// At 12.5 frames a second a frame lasts 80 ms: the clock's tick at 1 s shows in
+// the frame at 1.04 s, and the delays still add up to the time rendered.
+TEST(Render, AFractionalRateKeepsTheTotalTime) {
+  std::string form = TempPath("tollen_rate.form");
+  std::ofstream(form) << "object F: TForm\n Width = 40\n Height = 40\n"
+                         " object K: TVormKlok\n  Width = 40\n  Height = 40\n  Seconde = True\n"
+                         " end\nend\n";
+  auto o = Tools::ParseRenderOptions({form, "-o", TempPath("tollen_rate.gif"), "--at", "10:00",
+                                      "--seconds", "2.5", "--fps", "12.5"});
+  ASSERT_EQ(Tools::Render(o), 0);
+  auto frames = TestSupport::ReadGif(o.Output);
+  ASSERT_FALSE(frames.empty());
+  EXPECT_EQ(frames[0].DelayCs, 104);
+  int total = 0;
+  for (const auto& f : frames) total += f.DelayCs;
+  EXPECT_EQ(total, 250);
 }
 
 TEST(Render, AFormFileThatIsNotAFormIsRefused) {

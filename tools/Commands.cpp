@@ -1,0 +1,155 @@
+#include "Commands.h"
+
+#include <iostream>
+#include <sstream>
+
+#include "DesignShell.h"
+#include "PackageCommand.h"
+#include "PngFile.h"
+#include "Render.h"
+#include "ShapeSheet.h"
+#include "View.h"
+
+namespace Tools {
+
+namespace {
+
+const std::string kFormOperand = "a form file; the bundled demo when none is given";
+
+TCommandSpec RenderSpec() {
+  return {"render",
+          "Draws a form headless at a virtual time: a still, an animation or a frame sequence.",
+          "FORM",
+          kFormOperand,
+          {
+              {"--output", "-o", "FILE", "tollenspiegel.png",
+               "FILE.png (a still), FILE.gif (an animation), frames/%04d.png (a sequence)"},
+              {"--at", "", "HH:MM[:SS]", "now", "the time of day the form starts at"},
+              {"--seconds", "", "S", "3", "length of an animation or frame sequence"},
+              {"--fps", "", "F", "25", "frames a second, fractions allowed (at most 100)"},
+              {"--start", "", "", "", "starts the animations that wait for the application"},
+              {"--strict", "", "", "", "fails when a name the form holds cannot be found"},
+          },
+          "Names in a form (frames, sounds) are looked for from the form's own folder; those\n"
+          "not found are reported once each. No sound is played.\n"};
+}
+
+TCommandSpec ViewSpec() {
+  return {"view",
+          "Shows a form in a window at real time.",
+          "FORM",
+          kFormOperand,
+          {
+              {"--start", "", "", "", "starts the animations that wait for the application"},
+              {"--strict", "", "", "", "fails when a name the form holds cannot be found"},
+              {"--screenshot", "", "FILE.png", "",
+               "writes the first picture shown to FILE.png and closes"},
+          },
+          ""};
+}
+
+TCommandSpec DesignSpec() {
+  return {"design", "A designer on the terminal, one command a line (\"help\" lists them).",
+          "",       "",
+          {},       ""};
+}
+
+TCommandSpec SheetSpec() {
+  return {
+      "sheet", "Draws every figure with pens of width 1 to 5, dashes and a hidden shape.",   "",
+      "",      {{"--output", "-o", "FILE.png", "shapes.png", "where to write the picture"}}, ""};
+}
+
+TCommandSpec PackageSpec() {
+  return {"package",
+          "Loads a package as the host does and shows what it holds.",
+          "FILE",
+          "a package; the one this tool is linked with when none is given",
+          {{"--png", "", "FOLDER", "", "writes its palette bitmaps and icon as pictures"}},
+          ""};
+}
+
+int Sheet(const TArguments& args) {
+  const std::string out = args.Value("--output");
+  auto form = BuildShapeSheet();
+  form->PaintAll();
+  form->PaintAll();  // a hexagon cell resizes itself in its first paint
+  WritePng(form->Surface(), out);
+  std::printf("wrote %s (%d x %d)\n", out.c_str(), form->Surface().Width(),
+              form->Surface().Height());
+  return 0;
+}
+
+int Design(const TArguments&) {
+  RegisterForDesign();
+  return TDesignShell(std::cin, std::cout).Run();
+}
+
+int Run(const std::string& name, const TArguments& args) {
+  if (name == "render") return Render(ParseRenderOptions(args));
+  if (name == "view") return View(ParseViewOptions(args));
+  if (name == "sheet") return Sheet(args);
+  if (name == "package") return PackageCommand(ParsePackageOptions(args));
+  return Design(args);
+}
+
+}  // namespace
+
+const std::vector<TCommandSpec>& CommandSpecs() {
+  static const std::vector<TCommandSpec> specs{RenderSpec(), ViewSpec(), DesignSpec(), SheetSpec(),
+                                               PackageSpec()};
+  return specs;
+}
+
+const TCommandSpec& CommandSpec(const std::string& name) {
+  std::string names;
+  for (const TCommandSpec& spec : CommandSpecs()) {
+    if (spec.Name == name) return spec;
+    names += (names.empty() ? "" : ", ") + spec.Name;
+  }
+  throw TUsageError("unknown command \"" + name + "\" (commands: " + names + ")");
+}
+
+std::string VersionText() { return std::string("tollenspiegel ") + TOLLEN_VERSION; }
+
+std::string ToolHelp() {
+  std::ostringstream out;
+  out << "usage: tollenspiegel COMMAND [OPTIONS]\n"
+         "       tollenspiegel COMMAND --help\n"
+         "       tollenspiegel --version\n\ncommands:\n";
+  for (const TCommandSpec& spec : CommandSpecs())
+    out << "  " << spec.Name << std::string(10 - spec.Name.size(), ' ') << spec.Summary << "\n";
+  return out.str();
+}
+
+int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  std::string prefix = "tollenspiegel";
+  try {
+    if (args.empty()) throw TUsageError("a command is wanted (try tollenspiegel --help)");
+    if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+      out << ToolHelp();
+      return 0;
+    }
+    if (args[0] == "--version") {
+      out << VersionText() << "\n";
+      return 0;
+    }
+    const TCommandSpec& spec = CommandSpec(args[0]);
+    prefix += " " + spec.Name;
+    TArguments arguments(spec, {args.begin() + 1, args.end()});
+    if (arguments.WantsHelp()) {
+      out << CommandHelp(spec);
+      return 0;
+    }
+    out.flush();
+    return Run(spec.Name, arguments);
+  } catch (const TUsageError& e) {
+    err << prefix << ": " << e.what() << "\n";
+    return 2;
+  } catch (const std::exception& e) {
+    err << "tollenspiegel: " << e.what() << "\n";
+    return 1;
+  }
+}
+
+}  // namespace Tools
