@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <cstring>
 
 #include "Graphics/Raster.h"
@@ -138,5 +139,27 @@ void BM_LineTo(benchmark::State& state) {
       2 * (kSize - 1));
 }
 BENCHMARK(BM_LineTo);
+
+// Lines from the centre to every border pixel: every slope, ties between two pixels
+// included; items are the pixels drawn. Argument 1 draws them with a dashed pen.
+void BM_LineFan(benchmark::State& state) {
+  TScene scene;
+  if (state.range(0) == 1) scene.State.Pen.Style = Graphics::psDash;
+  constexpr int centre = kSize / 2, last = kSize - 1;
+  std::int64_t pixels = 0;
+  for (auto _ : state) {
+    pixels = 0;
+    for (int i = 0; i < kSize; ++i) {
+      for (Types::TPoint end : {Types::TPoint{i, 0}, Types::TPoint{i, last}, Types::TPoint{0, i},
+                                Types::TPoint{last, i}}) {
+        scene.Device.LineTo({centre, centre}, end, scene.State);
+        pixels += std::max(std::abs(end.X - centre), std::abs(end.Y - centre));
+      }
+    }
+    benchmark::ClobberMemory();
+  }
+  Report(state, pixels);
+}
+BENCHMARK(BM_LineFan)->Arg(0)->Arg(1);
 
 }  // namespace
