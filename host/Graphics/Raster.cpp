@@ -142,6 +142,26 @@ void DrawThinPath(TPainter& painter, const TLineInk& ink, std::span<const TPoint
   if (closed && pos == 0 && n > 0) painter.Run(points[0].Y, points[0].X, 1, 1, 0, ink);
 }
 
+// A Rectangle under a width-1 pen: the brush fills (l+1, t+1) to (r-1, b-1), and
+// the pen runs one closed path from the top-right pixel leftwards along the top row,
+// down the left column, rightwards along the bottom row and up the right column, its
+// pattern starting on the first pixel. A box 1 pixel wide or high is that path
+// folded onto a line (its pixels visited twice, the later visit showing); a box of
+// one pixel, or of none, draws nothing.
+void DrawThinRectangle(TPainter& painter, const TBox& box, const TLineInk& pen,
+                       const TBrushFill& brush) {
+  if (box.Empty() || (box.Width() == 1 && box.Height() == 1) || painter.Empty()) return;
+  if (brush.Visible()) {
+    const Coord first = std::max(box.Top + 1, painter.Clip().Top);
+    const Coord last = std::min(box.Bottom - 1, painter.Clip().Bottom) - 1;
+    for (Coord y = first; y <= last; ++y) painter.Fill(y, {box.Left + 1, box.Right - 2}, brush);
+  }
+  const Coord right = box.Right - 1, bottom = box.Bottom - 1;
+  const std::array<TPoint64, 4> corners{
+      {{right, box.Top}, {box.Left, box.Top}, {box.Left, bottom}, {right, bottom}}};
+  DrawThinPath(painter, pen, corners, true);
+}
+
 }  // namespace
 
 void TRasterDevice::FillRect(const Types::TRect& r, const TDrawState& s) {
@@ -156,7 +176,11 @@ void TRasterDevice::FillRect(const Types::TRect& r, const TDrawState& s) {
 
 void TRasterDevice::Rectangle(const Types::TRect& r, const TDrawState& s) {
   TPainter painter(FSurface, s.Clip);
-  DrawFigure(painter, {RectToDevice(r, s), 1, 1, false}, s);
+  const TPenSetup pen = PenOf(s);
+  if (pen.Visible && pen.Width == 1)
+    DrawThinRectangle(painter, Normalised(RectToDevice(r, s)), pen.Line, BrushOf(s));
+  else
+    DrawFigure(painter, {RectToDevice(r, s), 1, 1, false}, s);
 }
 
 void TRasterDevice::RoundRect(const Types::TRect& r, int cornerWidth, int cornerHeight,

@@ -29,13 +29,17 @@ Coord ClampToSteps(Wide value, Coord major) {
   return static_cast<Coord>(std::clamp<Wide>(value, -1, major));
 }
 
-// A line stepping along its major axis; offset(i) = floor((2 i minor + major) /
-// (2 major)) is its minor coordinate after i steps, rounded with halves going up.
+// A line stepping along its major axis; offset(i) = floor((2 i minor + major - Bias)
+// / (2 major)) is how far its minor coordinate has moved after i steps, rounded. A
+// line passing exactly halfway between two pixels takes the one with the smaller
+// minor coordinate whichever way it runs: the half rounds down (Bias 1) when the
+// minor coordinate grows and up (Bias 0) when it shrinks.
 struct TThinLine {
   bool XMajor = true;
   Coord Major = 0, Minor = 0;
   int MajorSign = 1, MinorSign = 1;
   Coord MajorStart = 0, MinorStart = 0;
+  Coord Bias = 0;
 
   TThinLine(TPoint64 from, TPoint64 to) {
     const Coord dx = to.X - from.X, dy = to.Y - from.Y;
@@ -46,7 +50,11 @@ struct TThinLine {
     MinorSign = (XMajor ? dy : dx) >= 0 ? 1 : -1;
     MajorStart = XMajor ? from.X : from.Y;
     MinorStart = XMajor ? from.Y : from.X;
+    Bias = MinorSign > 0 ? 1 : 0;
   }
+
+  // The numerator of offset(i).
+  Wide Numerator(Coord i) const { return Wide{2} * i * Minor + Major - Bias; }
 
   // The steps whose pixels lie inside the clip, found without walking the rest.
   TSteps VisibleSteps(const TBox& c) const {
@@ -62,10 +70,11 @@ struct TThinLine {
     }
     const Wide twoMinor = Wide{2} * Minor;
     steps.First = std::max(
-        steps.First, ClampToSteps(CeilDiv((Wide{2} * offsets.First - 1) * Major, twoMinor), Major));
-    steps.Last =
-        std::min(steps.Last,
-                 ClampToSteps(CeilDiv((Wide{2} * offsets.Last + 1) * Major, twoMinor) - 1, Major));
+        steps.First,
+        ClampToSteps(CeilDiv((Wide{2} * offsets.First - 1) * Major + Bias, twoMinor), Major));
+    steps.Last = std::min(
+        steps.Last,
+        ClampToSteps(CeilDiv((Wide{2} * offsets.Last + 1) * Major + Bias, twoMinor) - 1, Major));
     return steps;
   }
 
@@ -169,7 +178,7 @@ Coord DrawThinLine(TPainter& painter, const TLineInk& ink, TPoint64 from, TPoint
   const TSteps steps = line.VisibleSteps(painter.Clip());
   if (steps.First > steps.Last) return line.Major;
   const Coord twoMajor = 2 * line.Major, twoMinor = 2 * line.Minor;
-  const Wide start = Wide{2} * steps.First * line.Minor + line.Major;
+  const Wide start = line.Numerator(steps.First);
   Coord offset = static_cast<Coord>(start / twoMajor);
   Coord rest = static_cast<Coord>(start % twoMajor);
   auto advance = [&] {
