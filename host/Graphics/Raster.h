@@ -4,11 +4,14 @@
 // - FillRect fills [Left, Right) x [Top, Bottom) with the brush; a reversed
 //   rectangle fills nothing.
 // - Rectangle, RoundRect and Ellipse swap reversed corners and leave out their right
-//   and bottom bound; a width-1 pen outlines Rectangle(l,t,r,b) along
-//   (l,t)..(r-1,b-1) and the brush fills the inside. A box under 2 pixels wide or
-//   high draws nothing (1 by 1 draws nothing, 2 by 2 its four outline pixels).
-//   Without a pen (psClear) the brush fills the figure of the box one pixel
-//   narrower and lower, as the platform does.
+//   and bottom bound. A width-1 pen outlines Rectangle(l,t,r,b) as one closed path
+//   from (r-1,t) leftwards along the top row, down the left column, rightwards along
+//   the bottom row and up the right column, and the brush fills (l+1,t+1) to
+//   (r-1,b-1). A Rectangle 1 pixel wide or high is that path folded onto a line (its
+//   pixels visited twice, the later visit showing); 1 by 1 or an empty box draws
+//   nothing. RoundRect and Ellipse under 2 pixels wide or high draw nothing, 2 by 2
+//   their four outline pixels. Without a pen (psClear) the brush fills the figure of
+//   the box one pixel narrower and lower, as the platform does.
 // - An ellipse holds the pixels whose centres lie inside the ellipse inscribed in
 //   its box; every row and column keeps at least its middle pixels, so it touches
 //   all four sides and is symmetric. A width-1 outline is the figure's pixels with
@@ -21,13 +24,15 @@
 //   ones out; the pen outlines it through exactly its points, as the closed
 //   polyline of its LineTo segments.
 // - LineTo draws its start pixel and leaves out its end pixel, stepping along the
-//   longer axis (Bresenham), halves rounding towards the end point. Polyline is its
-//   LineTo segments.
+//   longer axis (Bresenham); a line passing exactly halfway between two pixels takes
+//   the one with the smaller other coordinate, whichever way it runs. Polyline is
+//   its LineTo segments.
 // - Pen width 0 draws as 1. A width-1 dashed pen repeats its pattern (dash 18 on,
 //   6 off; dot 3/3; dash-dot 9,6,3,6; dash-dot-dot 9,3,3,3,3,3), restarting at
-//   each primitive and running on across its edges; a figure's outline runs
-//   clockwise from the left end of its top row (a Rectangle along the top, down the
-//   right, back along the bottom, up the left). The gaps are untouched under a
+//   each primitive and running on across its edges: a Rectangle's along its path
+//   above; a RoundRect's or Ellipse's clockwise from the left end of its top row
+//   (along the top, down the right, back along the bottom, up the left), a choice
+//   of ours that no recorded platform output confirms. The gaps are untouched under a
 //   clear or hatched brush and take the brush colour under a solid one. A wider
 //   dashed pen draws solid.
 // - A pen w wide (w > 1) is centred on the outline: w / 2 pixels left of and above

@@ -11,9 +11,8 @@ namespace Graphics::Raster {
 // The width-1 line from `from` towards `to`: its start pixel drawn, its end pixel
 // left out. Each step moves one pixel along the longer axis (x when both are equal);
 // the other coordinate is the line's, rounded; a half goes to the smaller coordinate
-// whichever way the line runs. `pos` is
-// the pattern position of the start pixel; returns the number of steps, so that a
-// polyline's pattern runs on.
+// whichever way the line runs. `pos` is the pattern position of the start pixel;
+// returns the number of steps, so that a polyline's pattern runs on.
 Coord DrawThinLine(TPainter& painter, const TLineInk& ink, TPoint64 from, TPoint64 to, Coord pos);
 
 // A pen `width` wide along the polyline through `points` (closed: back to the first

@@ -69,17 +69,27 @@ TEST_F(RasterFigure, RectangleSwapsReversedCorners) {
             ".......\n");
 }
 
-TEST_F(RasterFigure, BoxesThinnerThanTwoDrawNothing) {
+TEST_F(RasterFigure, SmallBoxes) {
   Start(8, 8);
-  Device.Rectangle({2, 2, 3, 3}, State);
-  Device.Rectangle({2, 2, 3, 7}, State);
+  Device.Rectangle({2, 2, 3, 3}, State);  // one pixel
+  Device.Rectangle({2, 2, 2, 7}, State);  // no width
   Device.Ellipse({2, 2, 3, 3}, State);
   Device.RoundRect({4, 4, 8, 5}, 2, 2, State);
   EXPECT_EQ(TestSupport::Count(Surface, kPaper), 64);
 
-  Device.Rectangle({2, 2, 4, 4}, State);  // 2 x 2: outline only
-  EXPECT_EQ(TestSupport::Count(Surface, kPen), 4);
-  EXPECT_EQ(TestSupport::Count(Surface, kBrush), 0);
+  // A rectangle one pixel wide or high is its outline folded onto a line.
+  Device.Rectangle({1, 2, 2, 7}, State);
+  Device.Rectangle({3, 1, 8, 2}, State);
+  Device.Rectangle({4, 4, 6, 6}, State);  // 2 x 2: outline only
+  EXPECT_EQ(Picture(),
+            "........\n"
+            "...#####\n"
+            ".#......\n"
+            ".#......\n"
+            ".#..##..\n"
+            ".#..##..\n"
+            ".#......\n"
+            "........\n");
 }
 
 TEST_F(RasterFigure, ClearPenFillsOnePixelLessWideAndHigh) {
@@ -296,21 +306,22 @@ TEST_F(RasterFigure, DashedRectangleRunsOnAroundItsCorners) {
   State.Pen.Style = psDot;
   State.Brush.Style = bsClear;
   Device.Rectangle({0, 0, 30, 12}, State);
-  // Clockwise from the top-left: 30 along the top, 10 down the right side (steps
-  // 30..39), 30 back along the bottom (40..69), 10 up the left side (70..79).
+  // From the top-right pixel: 29 leftwards along the top (steps 0..28), 11 down the
+  // left side (29..39), 29 rightwards along the bottom (40..68), 11 up the right
+  // side (69..79).
   EXPECT_EQ(Picture(),
-            "###...###...###...###...###...\n"
+            "...###...###...###...###...###\n"
             "#............................#\n"
             "#............................#\n"
-            ".............................#\n"
-            "..............................\n"
-            "..............................\n"
             "#.............................\n"
-            "#............................#\n"
-            "#............................#\n"
-            ".............................#\n"
             "..............................\n"
-            ".###...###...###...###...###..\n");
+            "..............................\n"
+            ".............................#\n"
+            "#............................#\n"
+            "#............................#\n"
+            "#.............................\n"
+            "..............................\n"
+            "..###...###...###...###...###.\n");
 }
 
 TEST_F(RasterFigure, DashedOutlineVisitsEachOutlinePixelOnce) {

@@ -59,16 +59,28 @@ TEST_F(RasterLine, DrawsItsStartAndLeavesOutItsEnd) {
   EXPECT_EQ(TestSupport::Count(Surface, kPen), 0);
 }
 
-TEST_F(RasterLine, HalfwayStepsGoTowardsTheEnd) {
-  Start(5, 2);
-  Device.LineTo({0, 0}, {4, 1}, State);
-  EXPECT_EQ(Picture(), "##...\n..##.\n");
-  Start(5, 2);
-  Device.LineTo({4, 1}, {0, 0}, State);
-  EXPECT_EQ(Picture(), ".##..\n...##\n");
-  Start(2, 5);
-  Device.LineTo({0, 0}, {1, 4}, State);
-  EXPECT_EQ(Picture(), "#.\n#.\n.#\n.#\n..\n");
+// Halfway between two pixels a line takes the one with the smaller minor
+// coordinate, whichever way it runs.
+TEST_F(RasterLine, HalfwayStepsTakeTheSmallerCoordinate) {
+  struct TCase {
+    TPoint From, To;
+    int Width, Height;
+    const char* Picture;
+  };
+  const TCase cases[] = {
+      {{0, 0}, {4, 1}, 5, 2, "###..\n...#.\n"},
+      {{4, 1}, {0, 0}, 5, 2, ".##..\n...##\n"},
+      {{0, 1}, {4, 0}, 5, 2, "..##.\n##...\n"},
+      {{4, 0}, {0, 1}, 5, 2, "..###\n.#...\n"},
+      {{0, 0}, {1, 4}, 2, 5, "#.\n#.\n#.\n.#\n..\n"},
+      {{1, 4}, {0, 0}, 2, 5, "..\n#.\n#.\n.#\n.#\n"},
+  };
+  for (const TCase& c : cases) {
+    Start(c.Width, c.Height);
+    Device.LineTo(c.From, c.To, State);
+    EXPECT_EQ(Picture(), c.Picture)
+        << c.From.X << "," << c.From.Y << " to " << c.To.X << "," << c.To.Y;
+  }
 }
 
 TEST_F(RasterLine, SteepAndShallowLines) {
