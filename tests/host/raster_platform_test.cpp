@@ -196,20 +196,11 @@ void ClippedFill(TPass& pass) {
 // Boxes of every small size, one given with its corners the other way round; solid,
 // then 150 pixels lower dashed with painted gaps and the inside filled again.
 void Rectangles(TPass& pass) {
-  const std::array<TRect, 14> boxes{{{10, 11, 100, 101},
-                                     {250, 100, 350, 10},
-                                     {120, 10, 120, 20},
-                                     {120, 10, 130, 10},
-                                     {120, 40, 121, 41},
-                                     {130, 50, 132, 52},
-                                     {140, 60, 143, 63},
-                                     {150, 70, 154, 74},
-                                     {120, 20, 121, 30},
-                                     {130, 20, 132, 30},
-                                     {140, 20, 143, 30},
-                                     {200, 20, 210, 21},
-                                     {200, 30, 210, 32},
-                                     {200, 40, 210, 43}}};
+  const TRect boxes[] = {{10, 11, 100, 101}, {250, 100, 350, 10}, {120, 10, 120, 20},
+                         {120, 10, 130, 10}, {120, 40, 121, 41},  {130, 50, 132, 52},
+                         {140, 60, 143, 63}, {150, 70, 154, 74},  {120, 20, 121, 30},
+                         {130, 20, 132, 30}, {140, 20, 143, 30},  {200, 20, 210, 21},
+                         {200, 30, 210, 32}, {200, 40, 210, 43}};
   pass.Pen(psSolid, 1, kBlue);
   pass.Brush(kOrange);
   for (const TRect& r : boxes) pass.Rectangle(r);
@@ -224,17 +215,13 @@ void Rectangles(TPass& pass) {
   }
 }
 
+// Even and odd rows and columns, each way.
 void WidePen(TPass& pass) {
+  static const TLines lines{{100, 10, 200, 10}, {100, 21, 200, 21}, {200, 40, 100, 40},
+                            {200, 61, 100, 61}, {10, 100, 10, 200}, {21, 100, 21, 200},
+                            {40, 200, 40, 100}, {61, 200, 61, 100}};
   pass.Pen(psSolid, 7, kRed);
-  for (const auto& [a, b, c, d] : TLines{{100, 10, 200, 10},
-                                         {100, 21, 200, 21},
-                                         {200, 40, 100, 40},
-                                         {200, 61, 100, 61},
-                                         {10, 100, 10, 200},
-                                         {21, 100, 21, 200},
-                                         {40, 200, 40, 100},
-                                         {61, 200, 61, 100}})
-    pass.Line(a, b, c, d);
+  for (const auto& [a, b, c, d] : lines) pass.Line(a, b, c, d);
 }
 
 struct TStep {
