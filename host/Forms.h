@@ -15,6 +15,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "Controls.h"
 #include "Graphics/Raster.h"
@@ -50,6 +51,11 @@ class TForm : public Controls::TWinControl, private Messages::TPaintTarget {
   Graphics::TDevice* PaintDevice() override;
   Types::TPoint ClientOrigin() const override { return {}; }
 
+  // The folder of the file the form was read from (see FormRun.h); empty for a
+  // form made in code.
+  const std::string& FileFolder() const { return FFileFolder; }
+  void SetFileFolder(std::string folder) { FFileFolder = std::move(folder); }
+
   // Called after each paint with the area that changed (for a window to show it).
   std::function<void(const Types::TRect&)> OnPresent;
 
@@ -74,6 +80,7 @@ class TForm : public Controls::TWinControl, private Messages::TPaintTarget {
   TControl* FDragSource = nullptr;
   TControl* FDragTarget = nullptr;
   bool FDragAccepted = false;
+  std::string FFileFolder;
 };
 
 // Where input comes from in a real window; the viewer supplies one.

@@ -2,6 +2,7 @@
 
 #include "Classes.h"
 #include "Film.h"
+#include "FormRun.h"
 #include "GolfTekst.h"
 #include "LichtKrant.h"
 #include "VormKlok.h"
@@ -17,7 +18,14 @@ void RegisterClasses() {
   Classes::RegisterClass(GolfTekst::TGolfTekst::StaticClass());
 }
 
-int StartAnimations(Classes::TComponent& root) {
+std::unique_ptr<Forms::TForm> LoadForm(const std::string& path) {
+  RegisterClasses();
+  return Forms::ReadFormFile(path);
+}
+
+namespace {
+
+int StartUnder(Classes::TComponent& root) {
   int started = 0;
   if (auto* ticker = dynamic_cast<LichtKrant::TLichtKrant*>(&root)) {
     ticker->Start();
@@ -30,8 +38,19 @@ int StartAnimations(Classes::TComponent& root) {
     film->StartFilm();
     ++started;
   }
-  for (int i = 0; i < root.ComponentCount(); ++i) started += StartAnimations(*root.Components(i));
+  for (int i = 0; i < root.ComponentCount(); ++i) started += StartUnder(*root.Components(i));
   return started;
+}
+
+}  // namespace
+
+int StartAnimations(Classes::TComponent& root) {
+  // A film's sound is named relative to its form's folder.
+  if (auto* form = dynamic_cast<Forms::TForm*>(&root)) {
+    Forms::TInFormFolder in(*form);
+    return StartUnder(root);
+  }
+  return StartUnder(root);
 }
 
 }  // namespace Tollenspiegel

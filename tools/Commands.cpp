@@ -4,8 +4,8 @@
 #include <sstream>
 
 #include "DesignShell.h"
+#include "Graphics/PictureFiles.h"
 #include "PackageCommand.h"
-#include "PngFile.h"
 #include "Render.h"
 #include "ShapeSheet.h"
 #include "View.h"
@@ -74,7 +74,7 @@ int Sheet(const TArguments& args) {
   auto form = BuildShapeSheet();
   form->PaintAll();
   form->PaintAll();  // a hexagon cell resizes itself in its first paint
-  WritePng(form->Surface(), out);
+  Graphics::SavePicture(form->Surface(), out);
   std::printf("wrote %s (%d x %d)\n", out.c_str(), form->Surface().Width(),
               form->Surface().Height());
   return 0;

@@ -11,8 +11,8 @@
 
 #include "Commands.h"
 #include "Graphics/BmpFile.h"
+#include "Graphics/PictureFiles.h"
 #include "Packages.h"
-#include "PngFile.h"
 #include "SysInit.h"
 #include "Tollenspiegel.h"
 
@@ -213,7 +213,7 @@ std::vector<std::string> WritePackagePictures(HMODULE module, const std::string&
   std::vector<std::string> written;
   auto write = [&](const Graphics::TSurface& picture, const std::string& name) {
     std::string file = (std::filesystem::path(folder) / (name + ".png")).string();
-    WritePng(picture, file);
+    Graphics::WritePngFile(picture, file);
     written.push_back(file);
   };
   for (const TResourceEntry& r : Resources(module)) {

@@ -4,15 +4,13 @@
 
 #include <cmath>
 #include <cstdio>
-#include <ctime>
-#include <filesystem>
 
 #include "Commands.h"
 #include "FormFiles.h"
+#include "FormRun.h"
 #include "GifFile.h"
+#include "Graphics/PictureFiles.h"
 #include "Platform/Clock.h"
-#include "Platform/Sound.h"
-#include "PngFile.h"
 #include "SysUtils.h"
 #include "Tollenspiegel.h"
 
@@ -21,14 +19,6 @@ namespace Tools {
 namespace {
 
 constexpr double kMaxSeconds = 3600, kMaxFps = 100;
-
-// Today's date (local) at the given time of day.
-std::int64_t TodayAt(std::int64_t msOfDay) {
-  std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  return Platform::LocalMs(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday) + msOfDay;
-}
 
 // A progress bar on a terminal; nothing when stderr is a file or a pipe.
 class TProgress {
@@ -77,27 +67,6 @@ bool EndsWith(const std::string& s, const std::string& tail) {
   return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
 }
 
-// Where the form runs: its folder is entered while it is read and while its time
-// moves, and left while pictures are written, so output names keep their meaning.
-struct TStage {
-  std::string Folder;
-  std::unique_ptr<Forms::TForm> Form;
-
-  void RunUntil(std::int64_t ms) {
-    TWorkingFolder in(Folder);
-    Forms::Application().RunUntil(ms);
-    SettlePaints(*Form);
-  }
-};
-
-void RenderPng(TStage& stage, const TRenderOptions& o, std::int64_t start) {
-  stage.RunUntil(start);
-  stage.Form->PaintAll();
-  stage.RunUntil(start);
-  WritePng(stage.Form->Surface(), o.Output);
-  std::printf("wrote %s (%d x %d)\n", o.Output.c_str(), stage.Form->Width(), stage.Form->Height());
-}
-
 int FrameCount(const TRenderOptions& o) {
   return static_cast<int>(std::llround(o.Seconds * o.Fps));
 }
@@ -107,50 +76,37 @@ std::int64_t FrameTime(const TRenderOptions& o, int k) {
   return static_cast<std::int64_t>(std::llround(k * 1000.0 / o.Fps));
 }
 
-void RenderGif(TStage& stage, const TRenderOptions& o, std::int64_t start) {
+void RenderPng(Forms::TVirtualRun& run, Forms::TForm& form, const TRenderOptions& o) {
+  Graphics::SavePicture(run.Picture(form), o.Output);
+  std::printf("wrote %s (%d x %d)\n", o.Output.c_str(), form.Width(), form.Height());
+}
+
+void RenderGif(Forms::TVirtualRun& run, Forms::TForm& form, const TRenderOptions& o) {
   const int frames = FrameCount(o);
-  TGifWriter gif(o.Output, stage.Form->Width(), stage.Form->Height());
+  TGifWriter gif(o.Output, form.Width(), form.Height());
   TProgress progress(frames);
-  stage.Form->PaintAll();
   for (int k = 0; k < frames; ++k) {
-    stage.RunUntil(start + FrameTime(o, k));
-    gif.AddFrame(stage.Form->Surface(), FrameTime(o, k));
+    run.RunUntil(form, FrameTime(o, k));
+    gif.AddFrame(form.Surface(), FrameTime(o, k));
     progress.Step(k + 1);
   }
   gif.Finish(static_cast<std::int64_t>(std::llround(o.Seconds * 1000)));
   std::printf("wrote %s (%d x %d, %d frames at %g per second, %d stored)\n", o.Output.c_str(),
-              stage.Form->Width(), stage.Form->Height(), frames, o.Fps, gif.FramesWritten());
+              form.Width(), form.Height(), frames, o.Fps, gif.FramesWritten());
 }
 
-void RenderFrames(TStage& stage, const TRenderOptions& o, std::int64_t start) {
+void RenderFrames(Forms::TVirtualRun& run, Forms::TForm& form, const TRenderOptions& o) {
   const int frames = FrameCount(o);
   TProgress progress(frames);
-  stage.Form->PaintAll();
   for (int k = 0; k < frames; ++k) {
-    stage.RunUntil(start + FrameTime(o, k));
-    WritePng(stage.Form->Surface(), FrameFileName(o.Output, k));
+    run.RunUntil(form, FrameTime(o, k));
+    Graphics::WritePngFile(form.Surface(), FrameFileName(o.Output, k));
     progress.Step(k + 1);
   }
   std::printf("wrote %s to %s (%d x %d, %d at %g per second)\n", FrameFileName(o.Output, 0).c_str(),
-              FrameFileName(o.Output, frames - 1).c_str(), stage.Form->Width(),
-              stage.Form->Height(), frames, o.Fps);
+              FrameFileName(o.Output, frames - 1).c_str(), form.Width(), form.Height(), frames,
+              o.Fps);
 }
-
-// Restores the system's clock and sound when the render ends.
-struct TVirtualServices {
-  Platform::TVirtualClock Clock;
-  Platform::TRecordingSoundService Silence;
-  explicit TVirtualServices(std::int64_t start) : Clock(start) {
-    Platform::UseClock(&Clock);
-    Platform::UseSoundService(&Silence);
-  }
-  ~TVirtualServices() {
-    Platform::UseSoundService(nullptr);
-    Platform::UseClock(nullptr);
-  }
-  TVirtualServices(const TVirtualServices&) = delete;
-  TVirtualServices& operator=(const TVirtualServices&) = delete;
-};
 
 }  // namespace
 
@@ -204,28 +160,20 @@ TRenderOptions ParseRenderOptions(const std::vector<std::string>& args) {
 
 int Render(const TRenderOptions& o) {
   const TOutputKind kind = OutputKindOf(o.Output);
-  std::int64_t start =
-      TodayAt(o.AtMsOfDay ? *o.AtMsOfDay : Platform::TSystemClock().NowMs() % 86'400'000);
-  // The clock stands still until the loop moves it, so the picture is the same every run.
-  TVirtualServices services(start);
+  // The clock stands still until the run moves it, so the picture is the same every run.
+  Forms::TVirtualRun run(o.AtMsOfDay ? *o.AtMsOfDay
+                                     : Platform::TSystemClock().NowMs() % 86'400'000);
   TMissingNames missing(o.FormPath);
-  RequireReadable(o.FormPath);
-  TStage stage{FormFolder(o.FormPath), nullptr};
-  {
-    TWorkingFolder in(stage.Folder);
-    stage.Form = LoadForm(
-        (std::filesystem::path(stage.Folder) / std::filesystem::path(o.FormPath).filename())
-            .string());
-    if (o.Start) Tollenspiegel::StartAnimations(*stage.Form);
-  }
-  if (stage.Form->Width() <= 0 || stage.Form->Height() <= 0)
-    throw SysUtils::Exception(o.FormPath + ": the form is " + std::to_string(stage.Form->Width()) +
-                              " x " + std::to_string(stage.Form->Height()) +
+  std::unique_ptr<Forms::TForm> form = Tollenspiegel::LoadForm(o.FormPath);
+  if (o.Start) Tollenspiegel::StartAnimations(*form);
+  if (form->Width() <= 0 || form->Height() <= 0)
+    throw SysUtils::Exception(o.FormPath + ": the form is " + std::to_string(form->Width()) +
+                              " x " + std::to_string(form->Height()) +
                               " pixels; give it a Width and a Height");
   if (o.Strict) missing.Refuse();
-  if (kind == TOutputKind::Still) RenderPng(stage, o, start);
-  if (kind == TOutputKind::Animation) RenderGif(stage, o, start);
-  if (kind == TOutputKind::Frames) RenderFrames(stage, o, start);
+  if (kind == TOutputKind::Still) RenderPng(run, *form, o);
+  if (kind == TOutputKind::Animation) RenderGif(run, *form, o);
+  if (kind == TOutputKind::Frames) RenderFrames(run, *form, o);
   if (o.Strict) missing.Refuse();
   return 0;
 }

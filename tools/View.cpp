@@ -1,11 +1,11 @@
 #include "View.h"
 
 #include <cstdio>
-#include <filesystem>
 
 #include "FormFiles.h"
+#include "FormRun.h"
+#include "Graphics/PictureFiles.h"
 #include "Platform/Window.h"
-#include "PngFile.h"
 #include "Tollenspiegel.h"
 
 namespace Tools {
@@ -19,25 +19,34 @@ TViewOptions ParseViewOptions(const TArguments& args) {
   return o;
 }
 
-int View(const TViewOptions& o) {
-  std::string screenshot = o.Screenshot.empty() ? "" : AbsolutePath(o.Screenshot);
-  RequireReadable(o.FormPath);
-  TMissingNames missing(o.FormPath);
-  const std::string form = AbsolutePath(o.FormPath);
-  TWorkingFolder folder(FormFolder(o.FormPath));
-  std::unique_ptr<Forms::TForm> shown = LoadForm(form);
-  if (o.Strict) missing.Refuse();
-  if (o.Start) Tollenspiegel::StartAnimations(*shown);
-  if (screenshot.empty()) {
-    Forms::Application().Run(*shown);
-    return 0;
-  }
-  // Let the first timers fire and their paints show, then take the picture.
-  Platform::TWindow window(*shown);
+namespace {
+
+// Lets the first timers fire and their paints show, and gives the picture shown.
+Graphics::TSurface FirstPicture(Forms::TForm& form) {
+  Platform::TWindow window(form);
   Forms::Application().SetEventSource(&window);
   Forms::Application().RunFor(200);
   Forms::Application().SetEventSource(nullptr);
-  WritePng(window.ReadBack(), screenshot);
+  return window.ReadBack();
+}
+
+}  // namespace
+
+int View(const TViewOptions& o) {
+  TMissingNames missing(o.FormPath);
+  std::unique_ptr<Forms::TForm> form = Tollenspiegel::LoadForm(o.FormPath);
+  if (o.Strict) missing.Refuse();
+  Graphics::TSurface shown;
+  {
+    Forms::TInFormFolder in(*form);
+    if (o.Start) Tollenspiegel::StartAnimations(*form);
+    if (o.Screenshot.empty()) {
+      Forms::Application().Run(*form);
+      return 0;
+    }
+    shown = FirstPicture(*form);
+  }
+  Graphics::WritePngFile(shown, o.Screenshot);
   std::printf("wrote %s\n", o.Screenshot.c_str());
   return 0;
 }

@@ -3,9 +3,9 @@
 
 #include <sstream>
 
+#include "Graphics/PictureFiles.h"
 #include "PackageCommand.h"
 #include "PackageTesting.h"
-#include "PngFile.h"
 
 namespace {
 
@@ -41,11 +41,12 @@ TEST(PackageCommand, WritesTheFivePaletteBitmapsAndTheIcon) {
   std::vector<std::string> files = Tools::WritePackagePictures(LinkedPackage(), folder.File("png"));
   ASSERT_EQ(files.size(), 6u);
   for (const char* name : {"TFILM", "TGOLFTEKST", "TLICHTKRANT", "TVORM", "TVORMKLOK"}) {
-    Graphics::TSurface picture = Tools::ReadPng(folder.File(std::string("png/") + name + ".png"));
+    Graphics::TSurface picture =
+        Graphics::ReadPngFile(folder.File(std::string("png/") + name + ".png"));
     EXPECT_EQ(picture.Width(), 24) << name;
     EXPECT_EQ(picture.Height(), 24) << name;
   }
-  Graphics::TSurface icon = Tools::ReadPng(folder.File("png/MAINICON.png"));
+  Graphics::TSurface icon = Graphics::ReadPngFile(folder.File("png/MAINICON.png"));
   EXPECT_EQ(icon.Width(), 32);
   EXPECT_EQ(icon.Pixel(0, 0), 0xFFFFFFu) << "see-through shows white";
 }

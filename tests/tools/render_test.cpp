@@ -9,7 +9,7 @@
 
 #include "FormFiles.h"
 #include "GifReader.h"
-#include "PngFile.h"
+#include "Tollenspiegel.h"
 
 namespace {
 
@@ -106,7 +106,7 @@ TEST(Render, AFractionalRateKeepsTheTotalTime) {
 TEST(Render, AFormFileThatIsNotAFormIsRefused) {
   std::string path = TempPath("tollen_not_form.form");
   std::ofstream(path) << "object T: TTimer\nend\n";
-  EXPECT_THROW(Tools::LoadForm(path), SysUtils::Exception);
+  EXPECT_THROW(Tollenspiegel::LoadForm(path), SysUtils::Exception);
 }
 
 }  // namespace

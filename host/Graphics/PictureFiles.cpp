@@ -1,16 +1,19 @@
-#include "PngFile.h"
+#include "Graphics/PictureFiles.h"
 
 #include <png.h>
 
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <string_view>
 #include <vector>
 
+#include "Graphics/BmpFile.h"
 #include "SysUtils.h"
 
-namespace Tools {
+namespace Graphics {
 
 namespace {
 
@@ -37,7 +40,7 @@ void PngWarning(png_structp, png_const_charp) {}
 
 }  // namespace
 
-void WritePng(const Graphics::TSurface& surface, const std::string& path) {
+void WritePngFile(const TSurface& surface, const std::string& path) {
   if (surface.Empty()) Fail(path, "write an empty picture to");
   TFile file(std::fopen(path.c_str(), "wb"));
   if (!file) FailOnSystem("create", path);
@@ -55,7 +58,7 @@ void WritePng(const Graphics::TSurface& surface, const std::string& path) {
                  PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_write_info(png, info);
     for (int y = 0; y < surface.Height(); ++y) {
-      const Graphics::TPixel* src = surface.Row(y);
+      const TPixel* src = surface.Row(y);
       for (int x = 0; x < surface.Width(); ++x) {
         row[3 * x] = static_cast<png_byte>(src[x] >> 16);
         row[3 * x + 1] = static_cast<png_byte>(src[x] >> 8);
@@ -72,7 +75,7 @@ void WritePng(const Graphics::TSurface& surface, const std::string& path) {
   if (std::fflush(file.get()) != 0) FailOnSystem("write", path);
 }
 
-Graphics::TSurface ReadPng(const std::string& path) {
+TSurface ReadPngFile(const std::string& path) {
   TFile file(std::fopen(path.c_str(), "rb"));
   if (!file) FailOnSystem("open", path);
   png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, PngError, PngWarning);
@@ -81,7 +84,7 @@ Graphics::TSurface ReadPng(const std::string& path) {
     png_destroy_read_struct(&png, nullptr, nullptr);
     Fail(path, "start");
   }
-  Graphics::TSurface surface;
+  TSurface surface;
   try {
     png_init_io(png, file.get());
     png_read_info(png, info);
@@ -92,14 +95,13 @@ Graphics::TSurface ReadPng(const std::string& path) {
     png_read_update_info(png, info);
     int width = static_cast<int>(png_get_image_width(png, info));
     int height = static_cast<int>(png_get_image_height(png, info));
-    surface = Graphics::TSurface(width, height);
+    surface = TSurface(width, height);
     std::vector<png_byte> row(png_get_rowbytes(png, info));
     for (int y = 0; y < height; ++y) {
       png_read_row(png, row.data(), nullptr);
-      Graphics::TPixel* dst = surface.Row(y);
+      TPixel* dst = surface.Row(y);
       for (int x = 0; x < width; ++x)
-        dst[x] = (Graphics::TPixel{row[3 * x]} << 16) | (Graphics::TPixel{row[3 * x + 1]} << 8) |
-                 row[3 * x + 2];
+        dst[x] = (TPixel{row[3 * x]} << 16) | (TPixel{row[3 * x + 1]} << 8) | row[3 * x + 2];
     }
   } catch (const SysUtils::Exception& e) {
     png_destroy_read_struct(&png, &info, nullptr);
@@ -109,4 +111,21 @@ Graphics::TSurface ReadPng(const std::string& path) {
   return surface;
 }
 
-}  // namespace Tools
+void SavePicture(const TSurface& picture, const std::string& path) {
+  auto endsIn = [&](std::string_view extension) {
+    if (path.size() < extension.size()) return false;
+    for (std::size_t i = 0; i < extension.size(); ++i)
+      if (std::tolower(static_cast<unsigned char>(path[path.size() - extension.size() + i])) !=
+          extension[i])
+        return false;
+    return true;
+  };
+  if (endsIn(".png"))
+    WritePngFile(picture, path);
+  else if (endsIn(".bmp"))
+    WriteBmpFile(picture, path);
+  else
+    throw SysUtils::Exception("Cannot save " + path + ": a picture is saved as .png or .bmp");
+}
+
+}  // namespace Graphics

@@ -1,0 +1,111 @@
+#include "FormRun.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+
+#include "Classes/Streaming.h"
+#include "SysUtils.h"
+
+namespace Forms {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Enters `folder` ("" stays), and gives the folder it left.
+std::string Enter(const std::string& folder) {
+  std::string previous = fs::current_path().string();
+  if (folder.empty()) return previous;
+  std::error_code error;
+  fs::current_path(folder, error);
+  if (error) throw SysUtils::Exception("Cannot enter " + folder + ": " + error.message());
+  return previous;
+}
+
+// Today's local date at `msOfDay` after midnight.
+std::int64_t TodayAt(std::int64_t msOfDay) {
+  std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  return Platform::LocalMs(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday) + msOfDay;
+}
+
+// A control may resize itself in its first paint, and paint again.
+constexpr int kMaxSettlingPaints = 8;
+
+}  // namespace
+
+std::unique_ptr<TForm> ReadFormFile(const std::string& path) {
+  if (!std::ifstream(path))
+    throw SysUtils::Exception("Cannot open " + path + ": " + std::strerror(errno));
+  const std::string file = fs::absolute(path).string();
+  const std::string folder = fs::path(file).parent_path().string();
+  std::unique_ptr<Classes::TComponent> root;
+  {
+    struct TBack {
+      std::string To;
+      ~TBack() {
+        std::error_code ignored;
+        fs::current_path(To, ignored);
+      }
+    } back{Enter(folder)};
+    root = Classes::ReadComponentFile(file);
+  }
+  auto* form = dynamic_cast<TForm*>(root.get());
+  if (form == nullptr)
+    throw SysUtils::Exception(path + " holds a " + std::string(root->ClassName()) + ", not a form");
+  root.release();
+  form->SetFileFolder(folder);
+  return std::unique_ptr<TForm>(form);
+}
+
+TInFormFolder::TInFormFolder(const TForm& form) : FPrevious(Enter(form.FileFolder())) {}
+
+TInFormFolder::~TInFormFolder() {
+  std::error_code ignored;
+  fs::current_path(FPrevious, ignored);
+}
+
+bool TVirtualRun::TSoundLog::PlayFile(const std::string& path) {
+  // Kept absolute: the run enters and leaves the form's folder.
+  Add({Platform::TSoundRequest::TKind::File, fs::absolute(path).string()});
+  return true;
+}
+
+TVirtualRun::TVirtualRun(std::int64_t msOfDay)
+    : FStart(TodayAt(msOfDay)), FClock(FStart), FSounds(FClock, FStart) {
+  Platform::UseClock(&FClock);
+  Platform::UseSoundService(&FSounds);
+}
+
+TVirtualRun::~TVirtualRun() {
+  Platform::UseSoundService(nullptr);
+  Platform::UseClock(nullptr);
+}
+
+void TVirtualRun::RunFor(TForm& form, std::int64_t ms) { RunUntil(form, ElapsedMs() + ms); }
+
+void TVirtualRun::RunUntil(TForm& form, std::int64_t elapsedMs) {
+  TInFormFolder in(form);
+  if (FPainted != &form) {
+    form.PaintAll();
+    FPainted = &form;
+  }
+  Application().RunUntil(FStart + std::max(elapsedMs, ElapsedMs()));
+  Settle(form);
+}
+
+const Graphics::TSurface& TVirtualRun::Picture(TForm& form) {
+  RunUntil(form, ElapsedMs());
+  return form.Surface();
+}
+
+void TVirtualRun::Settle(TForm& form) {
+  for (int i = 0; i < kMaxSettlingPaints && !form.InvalidArea().IsEmpty(); ++i) form.Update();
+}
+
+}  // namespace Forms
