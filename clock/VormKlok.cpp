@@ -48,52 +48,27 @@ std::uint16_t CijferSetOf(TCijfers c) {
 // ---- published tables ----
 
 const TypInfo::TPropTable& WijzerProps() {
+  using TypInfo::Prop;
   static const TypInfo::TPropTable table{{
-      TypInfo::OrdProp<TWijzer>(
-          "Lengte", PercentageType(), [](const TWijzer& w) { return w.Lengte; },
-          [](TWijzer& w, std::int64_t v) { w.Lengte = static_cast<TPercentage>(v); }),
-      TypInfo::OrdProp<TWijzer>(
-          "Dikte", TypInfo::IntegerType(), [](const TWijzer& w) { return w.Dikte; },
-          [](TWijzer& w, std::int64_t v) { w.Dikte = static_cast<std::int32_t>(v); }, 1),
-      TypInfo::OrdProp<TWijzer>(
-          "Kleur", Graphics::ColorType(), [](const TWijzer& w) { return w.Kleur; },
-          [](TWijzer& w, std::int64_t v) { w.Kleur = static_cast<Graphics::TColor>(v); }),
+      Prop<&TWijzer::Lengte>("Lengte", {.Type = PercentageType()}),
+      Prop<&TWijzer::Dikte>("Dikte", {.Default = 1}),
+      Prop<&TWijzer::Kleur>("Kleur", {.Type = Graphics::ColorType()}),
   }};
   return table;
 }
 
-TypInfo::TPropInfo HandProp(std::string_view name, int index) {
-  return TypInfo::ObjProp<TVormKlok, TWijzer>(
-      name, TypInfo::ClassTypeOf<TWijzer>(),
-      [index](const TVormKlok& k) { return k.GetWijzer(index); },
-      [index](TVormKlok& k, TWijzer* w) { k.SetWijzer(index, w); });
-}
-
-const TypInfo::TTypeInfo* WordType() {
-  static const TypInfo::TTypeInfo info{"Word", TypInfo::TTypeKind::Integer, 0, 65535};
-  return &info;
-}
-
 const TypInfo::TPropTable& KlokProps() {
+  using TypInfo::Prop;
+  using K = TVormKlok;
   static const TypInfo::TPropTable table{{
-      TypInfo::OrdProp<TVormKlok>(
-          "Cijfers", CijfersType(), [](const TVormKlok& k) { return k.GetGetallen(); },
-          [](TVormKlok& k, std::int64_t v) { k.SetGetallen(static_cast<TCijfers>(v)); },
-          static_cast<std::int64_t>(Alle)),
+      Prop<&K::GetGetallen, &K::SetGetallen>("Cijfers", {.Default = Alle}),
       Controls::Published::Font(),
-      TypInfo::OrdProp<TVormKlok>(
-          "StraalCijfer_Ring", WordType(), [](const TVormKlok& k) { return k.GetCijferRing(); },
-          [](TVormKlok& k, std::int64_t v) { k.SetCijferRing(static_cast<std::uint16_t>(v)); },
-          100),
-      TypInfo::OrdProp<TVormKlok>(
-          "Digital", TypInfo::BooleanType(), [](const TVormKlok& k) { return k.Digital(); },
-          [](TVormKlok& k, std::int64_t v) { k.SetDigital(v != 0); }, 0),
-      TypInfo::OrdProp<TVormKlok>(
-          "Seconde", TypInfo::BooleanType(), [](const TVormKlok& k) { return k.Seconde(); },
-          [](TVormKlok& k, std::int64_t v) { k.SetSeconde(v != 0); }, 0),
-      HandProp("WijzerUur", 0),
-      HandProp("WijzerMinuut", 1),
-      HandProp("WijzerSeconde", 2),
+      Prop<&K::GetCijferRing, &K::SetCijferRing>("StraalCijfer_Ring", {.Default = 100}),
+      Prop<&K::Digital, &K::SetDigital>("Digital", {.Default = false}),
+      Prop<&K::Seconde, &K::SetSeconde>("Seconde", {.Default = false}),
+      Prop<&K::GetWijzer, &K::SetWijzer>("WijzerUur", {.Index = 0}),
+      Prop<&K::GetWijzer, &K::SetWijzer>("WijzerMinuut", {.Index = 1}),
+      Prop<&K::GetWijzer, &K::SetWijzer>("WijzerSeconde", {.Index = 2}),
   }};
   return table;
 }
@@ -106,16 +81,8 @@ const TypInfo::TTypeInfo* PercentageType() {
   static const TypInfo::TTypeInfo info{"TPercentage", TypInfo::TTypeKind::Integer, 0, 100};
   return &info;
 }
-const TypInfo::TTypeInfo* WijzerSoortType() {
-  static const TypInfo::TTypeInfo info{
-      "TWijzerSoort", TypInfo::TTypeKind::Enumeration, 0, 2, {"W_Uur", "W_Min", "W_Sec"}};
-  return &info;
-}
-const TypInfo::TTypeInfo* CijfersType() {
-  static const TypInfo::TTypeInfo info{
-      "TCijfers", TypInfo::TTypeKind::Enumeration, 0, 2, {"Geen", "DrieZesNegenTwaalf", "Alle"}};
-  return &info;
-}
+const TypInfo::TTypeInfo* WijzerSoortType() { return TypInfo::EnumType<TWijzerSoort>(); }
+const TypInfo::TTypeInfo* CijfersType() { return TypInfo::EnumType<TCijfers>(); }
 
 System::TClass TWijzer::StaticClass() {
   static const System::TClassInfo info{"TWijzer", Classes::TPersistent::StaticClass(), nullptr,

@@ -19,10 +19,8 @@ namespace VormKlok {
 
 using TPercentage = std::uint8_t;  // 0..100
 
-enum class TWijzerSoort : std::uint8_t { W_Uur, W_Min, W_Sec };
-enum class TCijfers : std::uint8_t { Geen, DrieZesNegenTwaalf, Alle };
-using enum TWijzerSoort;
-using enum TCijfers;
+TOLLEN_ENUM(TWijzerSoort, std::uint8_t, W_Uur, W_Min, W_Sec);
+TOLLEN_ENUM(TCijfers, std::uint8_t, Geen, DrieZesNegenTwaalf, Alle);
 
 const TypInfo::TTypeInfo* PercentageType();
 const TypInfo::TTypeInfo* WijzerSoortType();

@@ -14,99 +14,34 @@ namespace Film {
 using Graphics::TBrush;
 using Graphics::TPen;
 
-const TypInfo::TTypeInfo* WeergaveType() {
-  static const TypInfo::TTypeInfo info{
-      "TWeergave", TypInfo::TTypeKind::Enumeration, 0, 1, {"WareGrootte", "Zoom"}};
-  return &info;
-}
-
-const TypInfo::TTypeInfo* FilmTypeType() {
-  static const TypInfo::TTypeInfo info{
-      "TFilmType",
-      TypInfo::TTypeKind::Enumeration,
-      0,
-      3,
-      {"LusFilm", "Normaal", "EenKeerHeenEnWeer", "LusHeenEnWeer"}};
-  return &info;
-}
-
-const TypInfo::TTypeInfo* FoutActieType() {
-  static const TypInfo::TTypeInfo info{
-      "TFoutActie", TypInfo::TTypeKind::Enumeration, 0, 1, {"EvenGeenFilm", "RaiseException"}};
-  return &info;
-}
-
-const TypInfo::TTypeInfo* StartFilmType() {
-  static const TypInfo::TTypeInfo info{"TStartFilm",
-                                       TypInfo::TTypeKind::Enumeration,
-                                       0,
-                                       2,
-                                       {"Via_Programma", "StartMeteen", "MuisKlik"}};
-  return &info;
-}
+const TypInfo::TTypeInfo* WeergaveType() { return TypInfo::EnumType<TWeergave>(); }
+const TypInfo::TTypeInfo* FilmTypeType() { return TypInfo::EnumType<TFilmType>(); }
+const TypInfo::TTypeInfo* FoutActieType() { return TypInfo::EnumType<TFoutActie>(); }
+const TypInfo::TTypeInfo* StartFilmType() { return TypInfo::EnumType<TStartFilm>(); }
 
 namespace {
 
-std::int64_t BoolOrd(bool b) { return b ? 1 : 0; }
-
-TypInfo::TPropInfo FrameProp(std::string_view name, int index, std::int64_t def,
-                             std::int32_t (TFilm::*get)() const) {
-  return TypInfo::OrdProp<TFilm>(
-      name, TypInfo::IntegerType(), [get](const TFilm& f) { return (f.*get)(); },
-      [index](TFilm& f, std::int64_t v) { f.SetFrame(index, static_cast<std::int32_t>(v)); }, def);
-}
-
 const TypInfo::TPropTable& FilmProps() {
   namespace P = Controls::Published;
-  using TypInfo::OrdProp;
+  using TypInfo::Prop;
+  using F = TFilm;
   static const TypInfo::TPropTable table{{
-      TypInfo::StrProp<TFilm>("DefaultPadNaam", &TFilm::DefaultPadNaam, &TFilm::SetDefaultPadNaam),
-      TypInfo::ObjProp<TFilm, TBrush>(
-          "Achtergrond", TypInfo::ClassTypeOf<TBrush>(),
-          [](const TFilm& f) { return &f.Achtergrond(); },
-          [](TFilm& f, TBrush* b) {
-            if (b) f.SetAchterBrush(*b);
-          }),
-      OrdProp<TFilm>(
-          "AlfabetischeLijst", TypInfo::BooleanType(),
-          [](const TFilm& f) { return BoolOrd(f.AlfabetischeLijst()); },
-          [](TFilm& f, std::int64_t v) { f.SetAlfa(v != 0); }),
-      OrdProp<TFilm>(
-          "FilmType", FilmTypeType(), [](const TFilm& f) { return f.FilmType(); },
-          [](TFilm& f, std::int64_t v) { f.SetFilmType(static_cast<TFilmType>(v)); }),
-      TypInfo::StrProp<TFilm>("Geluid", &TFilm::Geluid, &TFilm::SetGeluid),
-      TypInfo::ObjProp<TFilm, TPen>(
-          "Pen", TypInfo::ClassTypeOf<TPen>(), [](const TFilm& f) { return &f.Pen(); },
-          [](TFilm& f, TPen* p) {
-            if (p) f.SetPen(*p);
-          }),
-      OrdProp<TFilm>(
-          "Weergave", WeergaveType(), [](const TFilm& f) { return f.Weergave(); },
-          [](TFilm& f, std::int64_t v) { f.SetWeergave(static_cast<TWeergave>(v)); }),
-      OrdProp<TFilm>(
-          "FoutActie", FoutActieType(), [](const TFilm& f) { return f.FoutActie(); },
-          [](TFilm& f, std::int64_t v) { f.SetFoutActie(static_cast<TFoutActie>(v)); },
-          static_cast<std::int64_t>(EvenGeenFilm)),
-      TypInfo::ObjProp<TFilm, Classes::TStrings>(
-          "Frames", TypInfo::ClassTypeOf<Classes::TStringList>(),
-          [](const TFilm& f) { return &f.Frames(); },
-          [](TFilm& f, Classes::TStrings* s) {
-            if (s) f.SetNames(*s);
-          }),
-      OrdProp<TFilm>(
-          "TijdPerFrame", TypInfo::IntegerType(), [](const TFilm& f) { return f.TijdPerFrame(); },
-          [](TFilm& f, std::int64_t v) { f.SetTijdPerFrame(static_cast<std::int32_t>(v)); }, 100),
-      OrdProp<TFilm>(
-          "Starten", StartFilmType(), [](const TFilm& f) { return f.Starten(); },
-          [](TFilm& f, std::int64_t v) { f.SetStarten(static_cast<TStartFilm>(v)); }),
-      FrameProp("StartFrame", kStartFrame, 0, &TFilm::StartFrame),
-      FrameProp("StopFrame", kStopFrame, -1, &TFilm::StopFrame),
-      FrameProp("VoorFrame", kVoorFrame, -1, &TFilm::VoorFrame),
-      FrameProp("NaFrame", kNaFrame, -1, &TFilm::NaFrame),
-      OrdProp<TFilm>(
-          "Transparent", TypInfo::BooleanType(),
-          [](const TFilm& f) { return BoolOrd(f.Transparent()); },
-          [](TFilm& f, std::int64_t v) { f.SetTransparent(v != 0); }, 0),
+      Prop<&F::DefaultPadNaam, &F::SetDefaultPadNaam>("DefaultPadNaam"),
+      Prop<&F::Achtergrond, &F::SetAchterBrush>("Achtergrond"),
+      Prop<&F::AlfabetischeLijst, &F::SetAlfa>("AlfabetischeLijst"),
+      Prop<&F::FilmType, &F::SetFilmType>("FilmType"),
+      Prop<&F::Geluid, &F::SetGeluid>("Geluid"),
+      Prop<&F::Pen, &F::SetPen>("Pen"),
+      Prop<&F::Weergave, &F::SetWeergave>("Weergave"),
+      Prop<&F::FoutActie, &F::SetFoutActie>("FoutActie", {.Default = EvenGeenFilm}),
+      Prop<&F::Frames, &F::SetNames>("Frames"),
+      Prop<&F::TijdPerFrame, &F::SetTijdPerFrame>("TijdPerFrame", {.Default = 100}),
+      Prop<&F::Starten, &F::SetStarten>("Starten"),
+      Prop<&F::StartFrame, &F::SetFrame>("StartFrame", {.Default = 0, .Index = kStartFrame}),
+      Prop<&F::StopFrame, &F::SetFrame>("StopFrame", {.Default = -1, .Index = kStopFrame}),
+      Prop<&F::VoorFrame, &F::SetFrame>("VoorFrame", {.Default = -1, .Index = kVoorFrame}),
+      Prop<&F::NaFrame, &F::SetFrame>("NaFrame", {.Default = -1, .Index = kNaFrame}),
+      Prop<&F::Transparent, &F::SetTransparent>("Transparent", {.Default = false}),
       P::Visible(),
       P::OnClick(),
       P::OnDblClick(),

@@ -27,14 +27,10 @@
 
 namespace Film {
 
-enum class TWeergave : std::uint8_t { WareGrootte, Zoom };
-enum class TFilmType : std::uint8_t { LusFilm, Normaal, EenKeerHeenEnWeer, LusHeenEnWeer };
-enum class TFoutActie : std::uint8_t { EvenGeenFilm, RaiseException };
-enum class TStartFilm : std::uint8_t { Via_Programma, StartMeteen, MuisKlik };
-using enum TWeergave;
-using enum TFilmType;
-using enum TFoutActie;
-using enum TStartFilm;
+TOLLEN_ENUM(TWeergave, std::uint8_t, WareGrootte, Zoom);
+TOLLEN_ENUM(TFilmType, std::uint8_t, LusFilm, Normaal, EenKeerHeenEnWeer, LusHeenEnWeer);
+TOLLEN_ENUM(TFoutActie, std::uint8_t, EvenGeenFilm, RaiseException);
+TOLLEN_ENUM(TStartFilm, std::uint8_t, Via_Programma, StartMeteen, MuisKlik);
 
 const TypInfo::TTypeInfo* WeergaveType();
 const TypInfo::TTypeInfo* FilmTypeType();

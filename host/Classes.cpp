@@ -30,10 +30,8 @@ void TPersistent::AssignTo(TPersistent& dest) const {
 namespace {
 const TypInfo::TPropTable& ComponentProps() {
   static const TypInfo::TPropTable table{{
-      TypInfo::StrProp<TComponent>("Name", &TComponent::Name, &TComponent::SetName),
-      TypInfo::OrdProp<TComponent>(
-          "Tag", TypInfo::IntegerType(), [](const TComponent& c) { return c.Tag(); },
-          [](TComponent& c, std::int64_t v) { c.SetTag(v); }, 0),
+      TypInfo::Prop<&TComponent::Name, &TComponent::SetName>("Name"),
+      TypInfo::Prop<&TComponent::Tag, &TComponent::SetTag>("Tag", {.Default = 0}),
   }};
   return table;
 }

@@ -47,11 +47,10 @@ using enum TControlStyleFlag;
 enum class TMouseButton { mbLeft, mbRight, mbMiddle };
 enum class TShiftStateFlag { ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble };
 using TShiftState = System::TSet<TShiftStateFlag>;
-enum class TDragMode { dmManual, dmAutomatic };
+TOLLEN_ENUM(TDragMode, int, dmManual, dmAutomatic);
 enum class TDragState { dsDragEnter, dsDragLeave, dsDragMove };
 using enum TMouseButton;
 using enum TShiftStateFlag;
-using enum TDragMode;
 using enum TDragState;
 
 using TCursor = int;

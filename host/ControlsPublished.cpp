@@ -3,7 +3,7 @@
 
 namespace Controls {
 
-using TypInfo::OrdProp;
+using TypInfo::Prop;
 using TypInfo::TPropInfo;
 using TypInfo::TTypeInfo;
 using TypInfo::TTypeKind;
@@ -13,11 +13,7 @@ const TTypeInfo* CursorType() {
   return &info;
 }
 
-const TTypeInfo* DragModeType() {
-  static const TTypeInfo info{
-      "TDragMode", TTypeKind::Enumeration, 0, 1, {"dmManual", "dmAutomatic"}};
-  return &info;
-}
+const TTypeInfo* DragModeType() { return TypInfo::EnumType<TDragMode>(); }
 
 namespace {
 const TTypeInfo* EventType(std::string_view name) {
@@ -39,139 +35,62 @@ bool IsFontStored(const System::TObject& o) {
 bool IsColorStored(const System::TObject& o) {
   return !static_cast<const TControl&>(o).ParentColor();
 }
-
-std::int64_t BoolOrd(bool b) { return b ? 1 : 0; }
 }  // namespace
 
 namespace Published {
 
-TPropInfo Left() {
-  return OrdProp<TControl>(
-      "Left", TypInfo::IntegerType(), [](const TControl& c) { return c.Left(); },
-      [](TControl& c, std::int64_t v) { c.SetLeft(static_cast<int>(v)); });
-}
-TPropInfo Top() {
-  return OrdProp<TControl>(
-      "Top", TypInfo::IntegerType(), [](const TControl& c) { return c.Top(); },
-      [](TControl& c, std::int64_t v) { c.SetTop(static_cast<int>(v)); });
-}
+using C = TControl;
+
+TPropInfo Left() { return Prop<&C::Left, &C::SetLeft>("Left"); }
+TPropInfo Top() { return Prop<&C::Top, &C::SetTop>("Top"); }
 TPropInfo Width(std::optional<std::int64_t> def) {
-  return OrdProp<TControl>(
-      "Width", TypInfo::IntegerType(), [](const TControl& c) { return c.Width(); },
-      [](TControl& c, std::int64_t v) { c.SetWidth(static_cast<int>(v)); }, def);
+  return Prop<&C::Width, &C::SetWidth>("Width", {.Default = def});
 }
 TPropInfo Height(std::optional<std::int64_t> def) {
-  return OrdProp<TControl>(
-      "Height", TypInfo::IntegerType(), [](const TControl& c) { return c.Height(); },
-      [](TControl& c, std::int64_t v) { c.SetHeight(static_cast<int>(v)); }, def);
+  return Prop<&C::Height, &C::SetHeight>("Height", {.Default = def});
 }
 TPropInfo Cursor() {
-  return OrdProp<TControl>(
-      "Cursor", CursorType(), [](const TControl& c) { return c.Cursor(); },
-      [](TControl& c, std::int64_t v) { c.SetCursor(static_cast<TCursor>(v)); }, crDefault);
+  return Prop<&C::Cursor, &C::SetCursor>("Cursor", {.Type = CursorType(), .Default = crDefault});
 }
-TPropInfo Hint() {
-  TPropInfo p;
-  p.Name = "Hint";
-  p.Type = TypInfo::StringType();
-  p.GetStr = [](const System::TObject& o) { return static_cast<const TControl&>(o).Hint(); };
-  p.SetStr = [](System::TObject& o, const std::string& v) { static_cast<TControl&>(o).SetHint(v); };
-  return p;
-}
+TPropInfo Hint() { return Prop<&C::Hint, &C::SetHint>("Hint"); }
 TPropInfo Visible() {
-  TPropInfo p = OrdProp<TControl>(
-      "Visible", TypInfo::BooleanType(), [](const TControl& c) { return BoolOrd(c.Visible()); },
-      [](TControl& c, std::int64_t v) { c.SetVisible(v != 0); }, 1);
-  p.StoredRule = IsVisibleStored;
-  return p;
+  return Prop<&C::Visible, &C::SetVisible>("Visible", {.Default = true, .Stored = IsVisibleStored});
 }
-TPropInfo Caption() {
-  TPropInfo p;
-  p.Name = "Caption";
-  p.Type = TypInfo::StringType();
-  p.GetStr = [](const System::TObject& o) { return static_cast<const TControl&>(o).Caption(); };
-  p.SetStr = [](System::TObject& o, const std::string& v) {
-    static_cast<TControl&>(o).SetCaption(v);
-  };
-  return p;
-}
+TPropInfo Caption() { return Prop<&C::Caption, &C::SetCaption>("Caption"); }
 TPropInfo Color(std::optional<std::int64_t> def) {
-  TPropInfo p = OrdProp<TControl>(
-      "Color", Graphics::ColorType(), [](const TControl& c) { return c.Color(); },
-      [](TControl& c, std::int64_t v) { c.SetColor(static_cast<Graphics::TColor>(v)); }, def);
-  p.StoredRule = IsColorStored;
-  return p;
+  return Prop<&C::Color, &C::SetColor>(
+      "Color", {.Type = Graphics::ColorType(), .Default = def, .Stored = IsColorStored});
 }
 TPropInfo Font() {
-  TPropInfo p = TypInfo::ObjProp<TControl, Graphics::TFont>(
-      "Font", TypInfo::ClassTypeOf<Graphics::TFont>(),
-      [](const TControl& c) { return const_cast<Graphics::TFont*>(&c.Font()); },
-      [](TControl& c, Graphics::TFont* f) {
-        if (f) c.SetFont(*f);
-      });
-  p.StoredRule = IsFontStored;
-  return p;
+  return Prop<static_cast<const Graphics::TFont& (C::*)() const>(&C::Font), &C::SetFont>(
+      "Font", {.Stored = IsFontStored});
 }
 TPropInfo ParentColor() {
-  return OrdProp<TControl>(
-      "ParentColor", TypInfo::BooleanType(),
-      [](const TControl& c) { return BoolOrd(c.ParentColor()); },
-      [](TControl& c, std::int64_t v) { c.SetParentColor(v != 0); }, 1);
+  return Prop<&C::ParentColor, &C::SetParentColor>("ParentColor", {.Default = true});
 }
 TPropInfo ParentFont() {
-  return OrdProp<TControl>(
-      "ParentFont", TypInfo::BooleanType(),
-      [](const TControl& c) { return BoolOrd(c.ParentFont()); },
-      [](TControl& c, std::int64_t v) { c.SetParentFont(v != 0); }, 1);
+  return Prop<&C::ParentFont, &C::SetParentFont>("ParentFont", {.Default = true});
 }
 TPropInfo DragCursor() {
-  return OrdProp<TControl>(
-      "DragCursor", CursorType(), [](const TControl& c) { return c.DragCursor(); },
-      [](TControl& c, std::int64_t v) { c.SetDragCursor(static_cast<TCursor>(v)); }, crDrag);
+  return Prop<&C::DragCursor, &C::SetDragCursor>("DragCursor",
+                                                 {.Type = CursorType(), .Default = crDrag});
 }
 TPropInfo DragMode() {
-  return OrdProp<TControl>(
-      "DragMode", DragModeType(), [](const TControl& c) { return c.DragMode(); },
-      [](TControl& c, std::int64_t v) { c.SetDragMode(static_cast<TDragMode>(v)); },
-      static_cast<std::int64_t>(dmManual));
+  return Prop<&C::DragMode, &C::SetDragMode>("DragMode", {.Default = dmManual});
 }
 TPropInfo OnClick() {
-  TPropInfo p = TypInfo::EventProp<TControl>(
-      "OnClick", EventType("TNotifyEvent"), [](TControl & c) -> auto& { return c.OnClick; });
-  p.StoredRule = IsOnClickStored;
-  return p;
+  return Prop<&C::OnClick>("OnClick",
+                           {.Type = EventType("TNotifyEvent"), .Stored = IsOnClickStored});
 }
-TPropInfo OnDblClick() {
-  return TypInfo::EventProp<TControl>(
-      "OnDblClick", EventType("TNotifyEvent"), [](TControl & c) -> auto& { return c.OnDblClick; });
-}
-TPropInfo OnDragDrop() {
-  return TypInfo::EventProp<TControl>(
-      "OnDragDrop", EventType("TDragDropEvent"),
-      [](TControl & c) -> auto& { return c.OnDragDrop; });
-}
-TPropInfo OnDragOver() {
-  return TypInfo::EventProp<TControl>(
-      "OnDragOver", EventType("TDragOverEvent"),
-      [](TControl & c) -> auto& { return c.OnDragOver; });
-}
-TPropInfo OnEndDrag() {
-  return TypInfo::EventProp<TControl>(
-      "OnEndDrag", EventType("TEndDragEvent"), [](TControl & c) -> auto& { return c.OnEndDrag; });
-}
-TPropInfo OnMouseDown() {
-  return TypInfo::EventProp<TControl>(
-      "OnMouseDown", EventType("TMouseEvent"), [](TControl & c) -> auto& { return c.OnMouseDown; });
-}
+TPropInfo OnDblClick() { return Prop<&C::OnDblClick>("OnDblClick", {EventType("TNotifyEvent")}); }
+TPropInfo OnDragDrop() { return Prop<&C::OnDragDrop>("OnDragDrop", {EventType("TDragDropEvent")}); }
+TPropInfo OnDragOver() { return Prop<&C::OnDragOver>("OnDragOver", {EventType("TDragOverEvent")}); }
+TPropInfo OnEndDrag() { return Prop<&C::OnEndDrag>("OnEndDrag", {EventType("TEndDragEvent")}); }
+TPropInfo OnMouseDown() { return Prop<&C::OnMouseDown>("OnMouseDown", {EventType("TMouseEvent")}); }
 TPropInfo OnMouseMove() {
-  return TypInfo::EventProp<TControl>(
-      "OnMouseMove", EventType("TMouseMoveEvent"),
-      [](TControl & c) -> auto& { return c.OnMouseMove; });
+  return Prop<&C::OnMouseMove>("OnMouseMove", {EventType("TMouseMoveEvent")});
 }
-TPropInfo OnMouseUp() {
-  return TypInfo::EventProp<TControl>(
-      "OnMouseUp", EventType("TMouseEvent"), [](TControl & c) -> auto& { return c.OnMouseUp; });
-}
+TPropInfo OnMouseUp() { return Prop<&C::OnMouseUp>("OnMouseUp", {EventType("TMouseEvent")}); }
 
 }  // namespace Published
 }  // namespace Controls

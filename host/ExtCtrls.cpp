@@ -7,12 +7,8 @@ namespace ExtCtrls {
 namespace {
 const TypInfo::TPropTable& TimerProps() {
   static const TypInfo::TPropTable table{{
-      TypInfo::OrdProp<TTimer>(
-          "Enabled", TypInfo::BooleanType(), [](const TTimer& t) { return t.Enabled() ? 1 : 0; },
-          [](TTimer& t, std::int64_t v) { t.SetEnabled(v != 0); }, 1),
-      TypInfo::OrdProp<TTimer>(
-          "Interval", TypInfo::IntegerType(), [](const TTimer& t) { return t.Interval(); },
-          [](TTimer& t, std::int64_t v) { t.SetInterval(static_cast<int>(v)); }, 1000),
+      TypInfo::Prop<&TTimer::Enabled, &TTimer::SetEnabled>("Enabled", {.Default = true}),
+      TypInfo::Prop<&TTimer::Interval, &TTimer::SetInterval>("Interval", {.Default = 1000}),
   }};
   return table;
 }

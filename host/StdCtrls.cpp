@@ -10,74 +10,36 @@ namespace StdCtrls {
 
 using Controls::TWinControl;
 
-const TypInfo::TTypeInfo* AlignmentType() {
-  static const TypInfo::TTypeInfo info{"TAlignment",
-                                       TypInfo::TTypeKind::Enumeration,
-                                       0,
-                                       2,
-                                       {"taLeftJustify", "taRightJustify", "taCenter"}};
-  return &info;
-}
-
-const TypInfo::TTypeInfo* TextLayoutType() {
-  static const TypInfo::TTypeInfo info{
-      "TTextLayout", TypInfo::TTypeKind::Enumeration, 0, 2, {"tlTop", "tlCenter", "tlBottom"}};
-  return &info;
-}
+const TypInfo::TTypeInfo* AlignmentType() { return TypInfo::EnumType<TAlignment>(); }
+const TypInfo::TTypeInfo* TextLayoutType() { return TypInfo::EnumType<TTextLayout>(); }
 
 namespace {
 
-std::int64_t BoolOrd(bool b) { return b ? 1 : 0; }
-
+// A reference to another control: stored (by name) only when there is one.
 bool IsFocusControlStored(const System::TObject& o) {
   return static_cast<const TLabel&>(o).FocusControl() != nullptr;
 }
 
-// A reference to another control: stored (by name) only when there is one.
-TypInfo::TPropInfo FocusControlProp() {
-  TypInfo::TPropInfo p = TypInfo::ObjProp<TLabel, TWinControl>(
-      "FocusControl", TypInfo::ClassTypeOf<TWinControl>(),
-      [](const TLabel& l) { return l.FocusControl(); },
-      [](TLabel& l, TWinControl* c) { l.SetFocusControl(c); });
-  p.StoredRule = IsFocusControlStored;
-  return p;
-}
-
 const TypInfo::TPropTable& LabelProps() {
   namespace P = Controls::Published;
-  using TypInfo::OrdProp;
+  using TypInfo::Prop;
   static const TypInfo::TPropTable table{{
-      OrdProp<TLabel>(
-          "Alignment", AlignmentType(), [](const TLabel& l) { return l.Alignment(); },
-          [](TLabel& l, std::int64_t v) { l.SetAlignment(static_cast<TAlignment>(v)); },
-          static_cast<std::int64_t>(taLeftJustify)),
-      OrdProp<TLabel>(
-          "AutoSize", TypInfo::BooleanType(), [](const TLabel& l) { return BoolOrd(l.AutoSize()); },
-          [](TLabel& l, std::int64_t v) { l.SetAutoSize(v != 0); }, 1),
+      Prop<&TLabel::Alignment, &TLabel::SetAlignment>("Alignment", {.Default = taLeftJustify}),
+      Prop<&TLabel::AutoSize, &TLabel::SetAutoSize>("AutoSize", {.Default = true}),
       P::Caption(),
       P::Color(),
       P::DragCursor(),
       P::DragMode(),
-      FocusControlProp(),
+      Prop<&TLabel::FocusControl, &TLabel::SetFocusControl>("FocusControl",
+                                                            {.Stored = IsFocusControlStored}),
       P::Font(),
-      OrdProp<TLabel>(
-          "Layout", TextLayoutType(), [](const TLabel& l) { return l.Layout(); },
-          [](TLabel& l, std::int64_t v) { l.SetLayout(static_cast<TTextLayout>(v)); },
-          static_cast<std::int64_t>(tlTop)),
+      Prop<&TLabel::Layout, &TLabel::SetLayout>("Layout", {.Default = tlTop}),
       P::ParentColor(),
       P::ParentFont(),
-      OrdProp<TLabel>(
-          "ShowAccelChar", TypInfo::BooleanType(),
-          [](const TLabel& l) { return BoolOrd(l.ShowAccelChar()); },
-          [](TLabel& l, std::int64_t v) { l.SetShowAccelChar(v != 0); }, 1),
-      OrdProp<TLabel>(
-          "Transparent", TypInfo::BooleanType(),
-          [](const TLabel& l) { return BoolOrd(l.Transparent()); },
-          [](TLabel& l, std::int64_t v) { l.SetTransparent(v != 0); }, 0),
+      Prop<&TLabel::ShowAccelChar, &TLabel::SetShowAccelChar>("ShowAccelChar", {.Default = true}),
+      Prop<&TLabel::Transparent, &TLabel::SetTransparent>("Transparent", {.Default = false}),
       P::Visible(),
-      OrdProp<TLabel>(
-          "WordWrap", TypInfo::BooleanType(), [](const TLabel& l) { return BoolOrd(l.WordWrap()); },
-          [](TLabel& l, std::int64_t v) { l.SetWordWrap(v != 0); }, 0),
+      Prop<&TLabel::WordWrap, &TLabel::SetWordWrap>("WordWrap", {.Default = false}),
       P::OnClick(),
       P::OnDblClick(),
       P::OnDragDrop(),

@@ -18,10 +18,8 @@
 
 namespace StdCtrls {
 
-enum class TAlignment : std::uint8_t { taLeftJustify, taRightJustify, taCenter };
-enum class TTextLayout : std::uint8_t { tlTop, tlCenter, tlBottom };
-using enum TAlignment;
-using enum TTextLayout;
+TOLLEN_ENUM(TAlignment, std::uint8_t, taLeftJustify, taRightJustify, taCenter);
+TOLLEN_ENUM(TTextLayout, std::uint8_t, tlTop, tlCenter, tlBottom);
 
 const TypInfo::TTypeInfo* AlignmentType();
 const TypInfo::TTypeInfo* TextLayoutType();

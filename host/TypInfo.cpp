@@ -7,8 +7,6 @@
 
 namespace TypInfo {
 
-namespace {}  // namespace
-
 std::string_view TTypeInfo::NameOf(std::int64_t ordinal) const {
   if (ordinal < 0 || ordinal >= static_cast<std::int64_t>(Names.size())) return {};
   return Names[static_cast<std::size_t>(ordinal)];
@@ -28,6 +26,10 @@ const TTypeInfo* BooleanType() {
   static const TTypeInfo info{"Boolean", TTypeKind::Enumeration, 0, 1, {"False", "True"}};
   return &info;
 }
+const TTypeInfo* WordType() {
+  static const TTypeInfo info{"Word", TTypeKind::Integer, 0, 65535};
+  return &info;
+}
 const TTypeInfo* StringType() {
   static const TTypeInfo info{"String", TTypeKind::String};
   return &info;
@@ -35,6 +37,21 @@ const TTypeInfo* StringType() {
 const TTypeInfo* FloatType() {
   static const TTypeInfo info{"Double", TTypeKind::Float};
   return &info;
+}
+
+TTypeInfo EnumTypeFromList(TEnumList list) {
+  TTypeInfo info{list.Name, TTypeKind::Enumeration};
+  std::string_view rest = list.Values;
+  while (!rest.empty()) {
+    std::size_t comma = std::min(rest.find(','), rest.size());
+    std::string_view name = rest.substr(0, comma);
+    while (!name.empty() && name.front() == ' ') name.remove_prefix(1);
+    while (!name.empty() && name.back() == ' ') name.remove_suffix(1);
+    info.Names.push_back(name);
+    rest.remove_prefix(std::min(comma + 1, rest.size()));
+  }
+  info.MaxValue = static_cast<std::int64_t>(info.Names.size()) - 1;
+  return info;
 }
 
 bool TPropInfo::IsStored(const TObject& instance) const {

@@ -6,26 +6,17 @@
 
 namespace LichtKrant {
 
-const TypInfo::TTypeInfo* RichtingType() {
-  static const TypInfo::TTypeInfo info{
-      "TRichting", TypInfo::TTypeKind::Enumeration, 0, 1, {"NaarLinks", "NaarRechts"}};
-  return &info;
-}
+const TypInfo::TTypeInfo* RichtingType() { return TypInfo::EnumType<TRichting>(); }
 
 namespace {
 
 const TypInfo::TPropTable& LichtKrantProps() {
+  using L = TLichtKrant;
   static const TypInfo::TPropTable table{{
-      TypInfo::OrdProp<TLichtKrant>(
-          "TijdPerStap", TypInfo::IntegerType(),
-          [](const TLichtKrant& l) { return l.TijdPerStap(); },
-          [](TLichtKrant& l, std::int64_t v) { l.SetTijdPerStap(static_cast<std::int32_t>(v)); },
-          100),
+      TypInfo::Prop<&L::TijdPerStap, &L::SetTijdPerStap>("TijdPerStap", {.Default = 100}),
       // No default: the direction is always stored, so it overrides what a stored
       // negative step time did to it while loading.
-      TypInfo::OrdProp<TLichtKrant>(
-          "Richting", RichtingType(), [](const TLichtKrant& l) { return l.Richting(); },
-          [](TLichtKrant& l, std::int64_t v) { l.SetRichting(static_cast<TRichting>(v)); }),
+      TypInfo::Prop<&L::Richting, &L::SetRichting>("Richting"),
   }};
   return table;
 }

@@ -16,8 +16,7 @@
 
 namespace LichtKrant {
 
-enum class TRichting : std::uint8_t { NaarLinks, NaarRechts };
-using enum TRichting;
+TOLLEN_ENUM(TRichting, std::uint8_t, NaarLinks, NaarRechts);
 
 const TypInfo::TTypeInfo* RichtingType();
 

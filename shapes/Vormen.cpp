@@ -11,42 +11,18 @@ using Graphics::TBrush;
 using Graphics::TPen;
 using Types::TPoint;
 
-const TypInfo::TTypeInfo* VormenType() {
-  static const TypInfo::TTypeInfo info{
-      "TVormen",
-      TypInfo::TTypeKind::Enumeration,
-      0,
-      11,
-      {"Rechthoek", "Vierkant", "RondeRechthoek", "RondVierkant", "Ellips", "Cirkel", "Honing",
-       "HoningRaat", "DriehoekOmhoog", "DriehoekLinks", "DriehoekRechts", "DriehoekOmlaag"}};
-  return &info;
-}
+const TypInfo::TTypeInfo* VormenType() { return TypInfo::EnumType<TVormen>(); }
 
 namespace {
 
 const TypInfo::TPropTable& VormProps() {
   namespace P = Controls::Published;
+  using TypInfo::Prop;
   static const TypInfo::TPropTable table{{
-      TypInfo::ObjProp<TVorm, TBrush>(
-          "Achtergrond", TypInfo::ClassTypeOf<TBrush>(),
-          [](const TVorm& v) { return &v.Achtergrond(); },
-          [](TVorm& v, TBrush* b) {
-            if (b) v.SetAchterBrush(*b);
-          }),
-      TypInfo::ObjProp<TVorm, TBrush>(
-          "Brush", TypInfo::ClassTypeOf<TBrush>(), [](const TVorm& v) { return &v.Brush(); },
-          [](TVorm& v, TBrush* b) {
-            if (b) v.SetBrush(*b);
-          }),
-      TypInfo::ObjProp<TVorm, TPen>(
-          "Pen", TypInfo::ClassTypeOf<TPen>(), [](const TVorm& v) { return &v.Pen(); },
-          [](TVorm& v, TPen* p) {
-            if (p) v.SetPen(*p);
-          }),
-      // No default: the figure is always stored, Rechthoek included.
-      TypInfo::OrdProp<TVorm>(
-          "Vorm", VormenType(), [](const TVorm& v) { return static_cast<int>(v.Vorm()); },
-          [](TVorm& v, std::int64_t x) { v.SetVorm(static_cast<TVormen>(x)); }),
+      Prop<&TVorm::Achtergrond, &TVorm::SetAchterBrush>("Achtergrond"),
+      Prop<&TVorm::Brush, &TVorm::SetBrush>("Brush"),
+      Prop<&TVorm::Pen, &TVorm::SetPen>("Pen"),
+      Prop<&TVorm::Vorm, &TVorm::SetVorm>("Vorm"),  // no default: Rechthoek is stored too
       P::Height(62),
       P::Width(62),
       P::DragCursor(),

@@ -16,21 +16,9 @@
 
 namespace Vormen {
 
-enum class TVormen : std::uint8_t {
-  Rechthoek,
-  Vierkant,
-  RondeRechthoek,
-  RondVierkant,
-  Ellips,
-  Cirkel,
-  Honing,
-  HoningRaat,
-  DriehoekOmhoog,
-  DriehoekLinks,
-  DriehoekRechts,
-  DriehoekOmlaag
-};
-using enum TVormen;
+TOLLEN_ENUM(TVormen, std::uint8_t, Rechthoek, Vierkant, RondeRechthoek, RondVierkant, Ellips,
+            Cirkel, Honing, HoningRaat, DriehoekOmhoog, DriehoekLinks, DriehoekRechts,
+            DriehoekOmlaag);
 
 const TypInfo::TTypeInfo* VormenType();
 

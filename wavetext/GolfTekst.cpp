@@ -29,85 +29,40 @@ std::int32_t LengthOf(const std::string& s) {
   return static_cast<std::int32_t>(std::min<std::size_t>(s.size(), INT32_MAX));
 }
 
-std::int64_t BoolOrd(bool b) { return b ? 1 : 0; }
-
-const TypInfo::TTypeInfo* WordType() {
-  static const TypInfo::TTypeInfo info{"Word", TypInfo::TTypeKind::Integer, 0, 65535};
-  return &info;
-}
-
-TypInfo::TPropInfo KleurProp(std::string_view name, int index) {
-  return TypInfo::OrdProp<TKleuren>(
-      name, Graphics::ColorType(), [index](const TKleuren& k) { return k.GetKleur(index); },
-      [index](TKleuren& k, std::int64_t v) { k.SetKleur(index, static_cast<Graphics::TColor>(v)); },
-      0);
-}
-
 const TypInfo::TPropTable& KleurenProps() {
+  using TypInfo::Prop;
+  using K = TKleuren;
+  const TypInfo::TTypeInfo* colour = Graphics::ColorType();
   static const TypInfo::TPropTable table{{
-      KleurProp("Kleur1", 1),
-      KleurProp("Kleur2", 2),
-      KleurProp("Kleur3", 3),
-      KleurProp("Kleur4", 4),
-      KleurProp("Kleur5", 5),
+      Prop<&K::GetKleur, &K::SetKleur>("Kleur1", {.Type = colour, .Default = 0, .Index = 1}),
+      Prop<&K::GetKleur, &K::SetKleur>("Kleur2", {.Type = colour, .Default = 0, .Index = 2}),
+      Prop<&K::GetKleur, &K::SetKleur>("Kleur3", {.Type = colour, .Default = 0, .Index = 3}),
+      Prop<&K::GetKleur, &K::SetKleur>("Kleur4", {.Type = colour, .Default = 0, .Index = 4}),
+      Prop<&K::GetKleur, &K::SetKleur>("Kleur5", {.Type = colour, .Default = 0, .Index = 5}),
   }};
   return table;
 }
 
-// The read accessors of AantalKleuren and Kleuren repaint, so even a const read
-// through the table reaches the control itself.
-TGolfTekst& Mutable(const TGolfTekst& g) { return const_cast<TGolfTekst&>(g); }
-
+// The read accessors of AantalKleuren and Kleuren (SetAantalKleuren, SetKleuren)
+// repaint, so a read through the table reaches the control itself.
 const TypInfo::TPropTable& GolfTekstProps() {
   namespace P = Controls::Published;
-  using TypInfo::OrdProp;
+  using TypInfo::Prop;
+  using G = TGolfTekst;
   static const TypInfo::TPropTable table{{
-      // No default: the alignment is always stored.
-      OrdProp<TGolfTekst>(
-          "Alignment", StdCtrls::AlignmentType(), [](const TGolfTekst& g) { return g.Alignment(); },
-          [](TGolfTekst& g, std::int64_t v) { g.SetAlignment(static_cast<TAlignment>(v)); }),
-      OrdProp<TGolfTekst>(
-          "Fijnheid", FijnheidType(), [](const TGolfTekst& g) { return g.Fijnheid(); },
-          [](TGolfTekst& g, std::int64_t v) { g.SetFijnheid(static_cast<TFijnheid>(v)); }, 1),
-      OrdProp<TGolfTekst>(
-          "GolfLengte", TypInfo::IntegerType(),
-          [](const TGolfTekst& g) { return g.GetGolfLengte(); },
-          [](TGolfTekst& g, std::int64_t v) { g.SetGolfLengte(static_cast<std::int32_t>(v)); }, 0),
-      OrdProp<TGolfTekst>(
-          "RuimteTussenLetters", TypInfo::IntegerType(),
-          [](const TGolfTekst& g) { return g.RuimteTussenLetters(); },
-          [](TGolfTekst& g, std::int64_t v) { g.SetRuimte(static_cast<std::int32_t>(v)); }, 0),
-      OrdProp<TGolfTekst>(
-          "TijdPerStap", TypInfo::IntegerType(),
-          [](const TGolfTekst& g) { return g.TijdPerStap(); },
-          [](TGolfTekst& g, std::int64_t v) { g.SetTijdPerStap(static_cast<std::int32_t>(v)); },
-          100),
-      OrdProp<TGolfTekst>(
-          "Transparent", TypInfo::BooleanType(),
-          [](const TGolfTekst& g) { return BoolOrd(g.GetTransparent()); },
-          [](TGolfTekst& g, std::int64_t v) { g.SetTransparent(v != 0); }, 1),
-      OrdProp<TGolfTekst>(
-          "AmplitudePercentage", WordType(),
-          [](const TGolfTekst& g) { return g.AmplitudePercentage(); },
-          [](TGolfTekst& g, std::int64_t v) { g.SetAmplitude(static_cast<std::uint16_t>(v)); }, 50),
+      Prop<&G::Alignment, &G::SetAlignment>("Alignment"),  // no default: always stored
+      Prop<&G::Fijnheid, &G::SetFijnheid>("Fijnheid", {.Type = FijnheidType(), .Default = 1}),
+      Prop<&G::GetGolfLengte, &G::SetGolfLengte>("GolfLengte", {.Default = 0}),
+      Prop<&G::RuimteTussenLetters, &G::SetRuimte>("RuimteTussenLetters", {.Default = 0}),
+      Prop<&G::TijdPerStap, &G::SetTijdPerStap>("TijdPerStap", {.Default = 100}),
+      Prop<&G::GetTransparent, &G::SetTransparent>("Transparent", {.Default = true}),
+      Prop<&G::AmplitudePercentage, &G::SetAmplitude>("AmplitudePercentage", {.Default = 50}),
       P::Font(),
-      OrdProp<TGolfTekst>(
-          "AutoSize", TypInfo::BooleanType(),
-          [](const TGolfTekst& g) { return BoolOrd(g.AutoSize()); },
-          [](TGolfTekst& g, std::int64_t v) { g.SetAutosize(v != 0); }, 1),
-      TypInfo::StrProp<TGolfTekst>("Caption", &TGolfTekst::Caption, &TGolfTekst::SetCaption),
+      Prop<&G::AutoSize, &G::SetAutosize>("AutoSize", {.Default = true}),
+      Prop<&G::Caption, &G::SetCaption>("Caption"),
       P::Color(),
-      OrdProp<TGolfTekst>(
-          "AantalKleuren", WordType(),
-          [](const TGolfTekst& g) { return Mutable(g).SetAantalKleuren(); },
-          [](TGolfTekst& g, std::int64_t v) {
-            g.StoreAantalKleuren(static_cast<std::uint16_t>(v));
-          },
-          0),
-      TypInfo::ObjProp<TGolfTekst, TKleuren>(
-          "Kleuren", TypInfo::ClassTypeOf<TKleuren>(),
-          [](const TGolfTekst& g) { return Mutable(g).SetKleuren(); },
-          [](TGolfTekst& g, TKleuren* k) { g.AdoptKleuren(k); }),
+      Prop<&G::SetAantalKleuren, &G::StoreAantalKleuren>("AantalKleuren", {.Default = 0}),
+      Prop<&G::SetKleuren, &G::AdoptKleuren>("Kleuren"),
       P::OnClick(),
       P::OnDblClick(),
   }};

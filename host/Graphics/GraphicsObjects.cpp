@@ -29,67 +29,39 @@ System::TClass TGraphicsObject::StaticClass() {
 // ---- TPen ----
 
 namespace {
+using TypInfo::Prop;
+
 const TypInfo::TPropTable& PenProps() {
   static const TypInfo::TPropTable table{{
-      TypInfo::OrdProp<TPen>(
-          "Color", ColorType(), [](const TPen& p) { return p.Color(); },
-          [](TPen& p, std::int64_t v) { p.SetColor(static_cast<TColor>(v)); }, clBlack),
-      TypInfo::OrdProp<TPen>(
-          "Mode", PenModeType(), [](const TPen& p) { return p.Mode(); },
-          [](TPen& p, std::int64_t v) { p.SetMode(static_cast<TPenMode>(v)); },
-          static_cast<std::int64_t>(pmCopy)),
-      TypInfo::OrdProp<TPen>(
-          "Style", PenStyleType(), [](const TPen& p) { return p.Style(); },
-          [](TPen& p, std::int64_t v) { p.SetStyle(static_cast<TPenStyle>(v)); },
-          static_cast<std::int64_t>(psSolid)),
-      TypInfo::OrdProp<TPen>(
-          "Width", TypInfo::IntegerType(), [](const TPen& p) { return p.Width(); },
-          [](TPen& p, std::int64_t v) { p.SetWidth(static_cast<int>(v)); }, 1),
+      Prop<&TPen::Color, &TPen::SetColor>("Color", {.Type = ColorType(), .Default = clBlack}),
+      Prop<&TPen::Mode, &TPen::SetMode>("Mode", {.Default = pmCopy}),
+      Prop<&TPen::Style, &TPen::SetStyle>("Style", {.Default = psSolid}),
+      Prop<&TPen::Width, &TPen::SetWidth>("Width", {.Default = 1}),
   }};
   return table;
 }
 
 const TypInfo::TPropTable& BrushProps() {
   static const TypInfo::TPropTable table{{
-      TypInfo::OrdProp<TBrush>(
-          "Color", ColorType(), [](const TBrush& b) { return b.Color(); },
-          [](TBrush& b, std::int64_t v) { b.SetColor(static_cast<TColor>(v)); }, clWhite),
-      TypInfo::OrdProp<TBrush>(
-          "Style", BrushStyleType(), [](const TBrush& b) { return b.Style(); },
-          [](TBrush& b, std::int64_t v) { b.SetStyle(static_cast<TBrushStyle>(v)); },
-          static_cast<std::int64_t>(bsSolid)),
+      Prop<&TBrush::Color, &TBrush::SetColor>("Color", {.Type = ColorType(), .Default = clWhite}),
+      Prop<&TBrush::Style, &TBrush::SetStyle>("Style", {.Default = bsSolid}),
   }};
   return table;
 }
 
+bool NeverStored(const System::TObject&) { return false; }
+
 const TypInfo::TPropTable& FontProps() {
-  static const TypInfo::TPropTable table{[] {
-    TypInfo::TPropInfo charset = TypInfo::OrdProp<TFont>(
-        "Charset", TypInfo::IntegerType(), [](const TFont& f) { return f.Data().CharSet; },
-        [](TFont&, std::int64_t) {});
-    TypInfo::TPropInfo color = TypInfo::OrdProp<TFont>(
-        "Color", ColorType(), [](const TFont& f) { return f.Color(); },
-        [](TFont& f, std::int64_t v) { f.SetColor(static_cast<TColor>(v)); });
-    TypInfo::TPropInfo height = TypInfo::OrdProp<TFont>(
-        "Height", TypInfo::IntegerType(), [](const TFont& f) { return f.Height(); },
-        [](TFont& f, std::int64_t v) { f.SetHeight(static_cast<int>(v)); });
-    TypInfo::TPropInfo name = TypInfo::StrProp<TFont>("Name", &TFont::Name, &TFont::SetName);
-    TypInfo::TPropInfo pitch = TypInfo::OrdProp<TFont>(
-        "Pitch", FontPitchType(), [](const TFont& f) { return f.Pitch(); },
-        [](TFont& f, std::int64_t v) { f.SetPitch(static_cast<TFontPitch>(v)); },
-        static_cast<std::int64_t>(fpDefault));
-    TypInfo::TPropInfo style = TypInfo::OrdProp<TFont>(
-        "Style", FontStylesType(), [](const TFont& f) { return f.Style().Bits(); },
-        [](TFont& f, std::int64_t v) {
-          f.SetStyle(TFontStyles::FromBits(static_cast<std::uint64_t>(v)));
-        });
-    // Size is published for the designer; the height alone is stored.
-    TypInfo::TPropInfo size = TypInfo::OrdProp<TFont>(
-        "Size", TypInfo::IntegerType(), [](const TFont& f) { return f.Size(); },
-        [](TFont& f, std::int64_t v) { f.SetSize(static_cast<int>(v)); });
-    size.StoredRule = [](const System::TObject&) { return false; };
-    return std::vector<TypInfo::TPropInfo>{charset, color, height, name, pitch, size, style};
-  }()};
+  static const TypInfo::TPropTable table{{
+      Prop<&TFont::Charset, nullptr>("Charset"),
+      Prop<&TFont::Color, &TFont::SetColor>("Color", {.Type = ColorType()}),
+      Prop<&TFont::Height, &TFont::SetHeight>("Height"),
+      Prop<&TFont::Name, &TFont::SetName>("Name"),
+      Prop<&TFont::Pitch, &TFont::SetPitch>("Pitch", {.Default = fpDefault}),
+      // Size is published for the designer; the height alone is stored.
+      Prop<&TFont::Size, &TFont::SetSize>("Size", {.Stored = NeverStored}),
+      Prop<&TFont::Style, &TFont::SetStyle>("Style", {.Type = FontStylesType()}),
+  }};
   return table;
 }
 }  // namespace

@@ -9,46 +9,20 @@
 
 #include "Classes.h"
 #include "Graphics/Colors.h"
+#include "TypInfo.h"
 
 namespace Graphics {
 
-enum class TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
-enum class TPenMode {
-  pmBlack,
-  pmWhite,
-  pmNop,
-  pmNot,
-  pmCopy,
-  pmNotCopy,
-  pmMergePenNot,
-  pmMaskPenNot,
-  pmMergeNotPen,
-  pmMaskNotPen,
-  pmMerge,
-  pmNotMerge,
-  pmMask,
-  pmNotMask,
-  pmXor,
-  pmNotXor
-};
-enum class TBrushStyle {
-  bsSolid,
-  bsClear,
-  bsHorizontal,
-  bsVertical,
-  bsFDiagonal,
-  bsBDiagonal,
-  bsCross,
-  bsDiagCross
-};
-enum class TFontStyle { fsBold, fsItalic, fsUnderline, fsStrikeOut };
+TOLLEN_ENUM(TPenStyle, int, psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear,
+            psInsideFrame);
+TOLLEN_ENUM(TPenMode, int, pmBlack, pmWhite, pmNop, pmNot, pmCopy, pmNotCopy, pmMergePenNot,
+            pmMaskPenNot, pmMergeNotPen, pmMaskNotPen, pmMerge, pmNotMerge, pmMask, pmNotMask,
+            pmXor, pmNotXor);
+TOLLEN_ENUM(TBrushStyle, int, bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal,
+            bsCross, bsDiagCross);
+TOLLEN_ENUM(TFontStyle, int, fsBold, fsItalic, fsUnderline, fsStrikeOut);
 using TFontStyles = System::TSet<TFontStyle>;
-enum class TFontPitch { fpDefault, fpVariable, fpFixed };
-using enum TPenStyle;
-using enum TPenMode;
-using enum TBrushStyle;
-using enum TFontStyle;
-using enum TFontPitch;
+TOLLEN_ENUM(TFontPitch, int, fpDefault, fpVariable, fpFixed);
 
 // Screen resolution that point sizes refer to.
 inline constexpr int kPixelsPerInch = 96;
@@ -125,6 +99,7 @@ class TFont final : public TGraphicsObject {
   TOLLEN_CLASS(TFont)
  public:
   const TFontData& Data() const { return FData; }
+  int Charset() const { return FData.CharSet; }  // fixed: form files' values are ignored
   const std::string& Name() const { return FData.Name; }
   int Height() const { return FData.Height; }
   int Size() const { return FData.Size(); }

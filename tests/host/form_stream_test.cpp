@@ -22,6 +22,7 @@ class TSampleControl : public Controls::TGraphicControl {
     Level = v;
     Log += "Level ";
   }
+  void SetLines(const Classes::TStrings& v) { FLines.Assign(&v); }
   void Loaded() override {
     TGraphicControl::Loaded();
     LoadedWithWidth = Width();
@@ -39,34 +40,19 @@ class TSampleControl : public Controls::TGraphicControl {
 const TypInfo::TTypeInfo* StylesType() { return Graphics::FontStylesType(); }
 
 System::TClass TSampleControl::StaticClass() {
-  static const TypInfo::TPropTable props{[] {
-    using TypInfo::TPropInfo;
-    TPropInfo level = TypInfo::OrdProp<TSampleControl>(
-        "Level", TypInfo::IntegerType(), [](const TSampleControl& s) { return s.Level; },
-        [](TSampleControl& s, std::int64_t v) { s.SetLevel(static_cast<int>(v)); }, 0);
-    TPropInfo ratio;
-    ratio.Name = "Ratio";
-    ratio.Type = TypInfo::FloatType();
-    ratio.GetFloat = [](const System::TObject& o) {
-      return static_cast<const TSampleControl&>(o).Ratio;
-    };
-    ratio.SetFloat = [](System::TObject& o, double v) {
-      static_cast<TSampleControl&>(o).Ratio = v;
-    };
-    TPropInfo styles = TypInfo::OrdProp<TSampleControl>(
-        "Styles", StylesType(), [](const TSampleControl& s) { return s.Styles.Bits(); },
-        [](TSampleControl& s, std::int64_t v) {
-          s.Styles = Graphics::TFontStyles::FromBits(static_cast<std::uint64_t>(v));
-        },
-        0);
-    TPropInfo lines = TypInfo::ObjProp<TSampleControl, Classes::TStrings>(
-        "Lines", TypInfo::ClassTypeOf<Classes::TStringList>(),
-        [](const TSampleControl& s) { return const_cast<Classes::TStringList*>(&s.FLines); },
-        [](TSampleControl& s, Classes::TStrings* v) { s.FLines.Assign(v); });
-    namespace P = Controls::Published;
-    return std::vector<TPropInfo>{level,      ratio,     styles,       lines,       P::Caption(),
-                                  P::Color(), P::Font(), P::Visible(), P::OnClick()};
-  }()};
+  namespace P = Controls::Published;
+  using S = TSampleControl;
+  static const TypInfo::TPropTable props{{
+      TypInfo::Prop<&S::Level, &S::SetLevel>("Level", {.Default = 0}),
+      TypInfo::Prop<&S::Ratio>("Ratio"),
+      TypInfo::Prop<&S::Styles>("Styles", {.Type = StylesType(), .Default = 0}),
+      TypInfo::Prop<&S::FLines, &S::SetLines>("Lines"),
+      P::Caption(),
+      P::Color(),
+      P::Font(),
+      P::Visible(),
+      P::OnClick(),
+  }};
   static const System::TClassInfo info{
       "TSampleControl", Controls::TGraphicControl::StaticClass(),
       [](Classes::TComponent* owner) -> Classes::TComponent* { return new TSampleControl(owner); },
