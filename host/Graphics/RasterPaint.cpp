@@ -1,5 +1,7 @@
 #include "Graphics/RasterPaint.h"
 
+#include <immintrin.h>
+
 #include <algorithm>
 
 namespace Graphics::Raster {
@@ -104,21 +106,60 @@ TPainter::TPainter(TSurface& surface, const Types::TRect& clip) : FSurface(surfa
   FClip = {visible.Left, visible.Top, visible.Right, visible.Bottom};
 }
 
-__attribute__((target_clones("avx2", "default"))) void FillLong(TPixel* begin, TPixel* end,
-                                                                TPixel value) {
-  std::fill(begin, end, value);
+namespace {
+
+// Both take at least a vector's pixels: one unaligned store at each end, aligned
+// ones between, four to a loop.
+__attribute__((target("avx2"))) void FillAvx2(TPixel* begin, TPixel* end, TPixel value) {
+  const __m256i v = _mm256_set1_epi32(static_cast<int>(value));
+  auto at = [](TPixel* p) { return reinterpret_cast<__m256i*>(p); };
+  _mm256_storeu_si256(at(begin), v);
+  _mm256_storeu_si256(at(end - 8), v);
+  auto* p = reinterpret_cast<TPixel*>((reinterpret_cast<std::uintptr_t>(begin) + 32) &
+                                      ~std::uintptr_t{31});
+  TPixel* const stop = end - 8;  // the store at the end covers the rest
+  for (; stop - p >= 32; p += 32) {
+    _mm256_store_si256(at(p), v);
+    _mm256_store_si256(at(p + 8), v);
+    _mm256_store_si256(at(p + 16), v);
+    _mm256_store_si256(at(p + 24), v);
+  }
+  for (; p < stop; p += 8) _mm256_store_si256(at(p), v);
 }
+
+void FillSse2(TPixel* begin, TPixel* end, TPixel value) {
+  const __m128i v = _mm_set1_epi32(static_cast<int>(value));
+  auto at = [](TPixel* p) { return reinterpret_cast<__m128i*>(p); };
+  _mm_storeu_si128(at(begin), v);
+  _mm_storeu_si128(at(end - 4), v);
+  auto* p = reinterpret_cast<TPixel*>((reinterpret_cast<std::uintptr_t>(begin) + 16) &
+                                      ~std::uintptr_t{15});
+  TPixel* const stop = end - 4;
+  for (; stop - p >= 16; p += 16) {
+    _mm_store_si128(at(p), v);
+    _mm_store_si128(at(p + 4), v);
+    _mm_store_si128(at(p + 8), v);
+    _mm_store_si128(at(p + 12), v);
+  }
+  for (; p < stop; p += 4) _mm_store_si128(at(p), v);
+}
+
+using TFill = void (*)(TPixel*, TPixel*, TPixel);
+
+// Runs when the library is loaded, before any constructor.
+extern "C" TFill TollenResolveFillLong() {
+  __builtin_cpu_init();
+  return __builtin_cpu_supports("avx2") ? FillAvx2 : FillSse2;
+}
+
+}  // namespace
+
+void FillLong(TPixel* begin, TPixel* end, TPixel value)
+    __attribute__((ifunc("TollenResolveFillLong")));
 
 void ApplyInk(TPixel* begin, TPixel* end, TInk ink) {
   if (ink.And == kRgbMask && ink.Xor == 0) return;  // pmNop
   for (TPixel* p = begin; p != end; ++p) *p = (*p & ink.And) ^ ink.Xor;
-}
-
-void TPainter::Fill(Coord y, TSpan span, const TBrushFill& brush) {
-  if (brush.Style == bsSolid)
-    Paint(y, span, CopyInk(brush.Color));
-  else if (brush.Style != bsClear)
-    Hatch(y, span, brush.Style, brush.Color);
 }
 
 void TPainter::Hatch(Coord y, TSpan span, TBrushStyle style, TPixel color) {

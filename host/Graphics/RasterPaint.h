@@ -5,7 +5,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 #include "Graphics/GraphicsObjects.h"
 #include "Graphics/Surface.h"
@@ -78,19 +80,30 @@ struct TLineInk {
   const TDash* Dash = nullptr;  // null: solid
 };
 
-// One std::fill, built both with and without AVX2 and picked for the processor at
-// load time: the wider stores fill about a third faster.
+// Spans of 8 pixels or more: the first and last 8 (or 4) stored unaligned, the
+// rest by aligned vector stores; picked for the processor (AVX2 or SSE2) at load time.
 void FillLong(TPixel* begin, TPixel* end, TPixel value);
 
-// Short spans (the pen's pixels) are stored in place; long ones start on a 16-byte
-// boundary, so that the vector stores do not straddle cache lines.
-inline void FillPixels(TPixel* begin, TPixel* end, TPixel value) {
-  if (end - begin < 16) {
-    for (; begin != end; ++begin) *begin = value;
+// Under 8 pixels (the pen's, mostly): two overlapping stores of four, or one to
+// three single ones, never a loop for the compiler to vectorise.
+inline void FillShort(TPixel* p, std::ptrdiff_t n, TPixel value) {
+  if (n >= 4) {
+    const std::array<TPixel, 4> four{value, value, value, value};
+    std::memcpy(p, four.data(), sizeof four);
+    std::memcpy(p + n - 4, four.data(), sizeof four);
     return;
   }
-  while ((reinterpret_cast<std::uintptr_t>(begin) & 15) != 0) *begin++ = value;
-  FillLong(begin, end, value);
+  if (n > 0) p[0] = value;
+  if (n > 1) p[1] = value;
+  if (n > 2) p[2] = value;
+}
+
+// end <= begin fills nothing.
+inline void FillPixels(TPixel* begin, TPixel* end, TPixel value) {
+  if (end - begin < 8)
+    FillShort(begin, end - begin, value);
+  else
+    FillLong(begin, end, value);
 }
 
 void ApplyInk(TPixel* begin, TPixel* end, TInk ink);
@@ -122,7 +135,12 @@ class TPainter {
     else
       ApplyInk(begin, end, ink);
   }
-  void Fill(Coord y, TSpan span, const TBrushFill& brush);
+  void Fill(Coord y, TSpan span, const TBrushFill& brush) {
+    if (brush.Style == bsSolid)
+      Paint(y, span, CopyInk(brush.Color));
+    else if (brush.Style != bsClear)
+      Hatch(y, span, brush.Style, brush.Color);
+  }
   // `length` pixels of row y from x on, stepping by `step` (+1 or -1); the first is
   // at position `pos` of the pen's pattern.
   void Run(Coord y, Coord x, Coord length, int step, Coord pos, const TLineInk& ink);

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <vector>
 
 namespace Graphics::Raster {
 
@@ -28,23 +27,8 @@ Coord CorrectHalfWidth(Coord x, Coord a, Coord b, Coord y, Coord least) {
   return x;
 }
 
-// Rows of a shape for a range of y, each computed once.
-class TRowCache {
- public:
-  TRowCache(const TRoundShape& shape, Coord first, Coord last) : FFirst(first) {
-    shape.Rows(first, last, FRows);
-  }
-  TSpan operator[](Coord y) const { return FRows[static_cast<std::size_t>(y - FFirst)]; }
-
- private:
-  Coord FFirst;
-  std::vector<TSpan> FRows;
-};
-
-// The pixels of row y whose four neighbours are in the shape too; `rows` holds
-// y - 1 .. y + 1.
-TSpan Inside(const TRowCache& rows, Coord y) {
-  const TSpan up = rows[y - 1], row = rows[y], down = rows[y + 1];
+// The pixels of row `row` whose four neighbours are in the shape too.
+TSpan Inside(TSpan up, TSpan row, TSpan down) {
   if (up.Empty() || row.Empty() || down.Empty()) return {};
   return {std::max({row.First + 1, up.First, down.First}),
           std::min({row.Last - 1, up.Last, down.Last})};
@@ -165,13 +149,6 @@ TRoundShape::TRoundShape(const TBox& box, Coord cornerWidth, Coord cornerHeight)
   if (FCornerWidth < 2 || FCornerHeight < 2) FCornerWidth = FCornerHeight = 1;
 }
 
-Coord TRoundShape::CornerRow(Coord y) const {
-  // Only the corner bands are cut; the bottom band mirrors the top one.
-  const Coord band = FCornerHeight / 2;
-  const Coord fromTop = y - FBox.Top, fromBottom = FBox.Bottom - 1 - y;
-  return fromTop < band ? fromTop : fromBottom < band ? fromBottom : -1;
-}
-
 Coord TRoundShape::CornerInset(Coord cornerRow, Coord& halfWidth) const {
   halfWidth = EllipseHalfWidth(FCornerWidth, FCornerHeight, cornerRow, halfWidth);
   return (FCornerWidth - 1 - halfWidth) / 2;
@@ -185,48 +162,66 @@ TSpan TRoundShape::Row(Coord y) const {
   return {FBox.Left + inset, FBox.Right - 1 - inset};
 }
 
-void TRoundShape::Rows(Coord first, Coord last, std::vector<TSpan>& rows) const {
-  rows.clear();
-  rows.reserve(static_cast<std::size_t>(std::max<Coord>(0, last - first + 1)));
-  const Coord mirrorSum = FBox.Top + FBox.Bottom - 1;
-  Coord halfWidth = -1, previousCorner = -2;
+namespace {
+
+// Calls paint(y, whole, inside) for rows first..last of a ring: `whole` the row of
+// `outer`, `inside` the pixels of `inner`'s row whose four neighbours are in it too.
+template <typename PaintRow>
+void WalkRing(const TRoundShape& outer, const TRoundShape& inner, Coord first, Coord last,
+              PaintRow paint) {
+  const bool sameShape = &outer == &inner;
+  TShapeRows innerRows(inner, first - 1), outerRows(outer, first);
+  TSpan up = innerRows.Next(), row = innerRows.Next();
   for (Coord y = first; y <= last; ++y) {
-    const Coord mirror = mirrorSum - y;
-    if (mirror < y && mirror >= first) {
-      rows.push_back(rows[static_cast<std::size_t>(mirror - first)]);
-      continue;
-    }
-    if (y < FBox.Top || y >= FBox.Bottom) {
-      rows.push_back({});
-      continue;
-    }
-    const Coord corner = CornerRow(y);
-    if (std::abs(corner - previousCorner) != 1) halfWidth = -1;  // no neighbour to start from
-    previousCorner = corner;
-    const Coord inset = corner < 0 ? 0 : CornerInset(corner, halfWidth);
-    rows.push_back({FBox.Left + inset, FBox.Right - 1 - inset});
+    const TSpan down = innerRows.Next();
+    paint(y, sameShape ? row : outerRows.Next(), Inside(up, row, down));
+    up = row;
+    row = down;
   }
 }
+
+// Left to right along the row: pen, brush, pen.
+void PaintRingRow(TPainter& painter, Coord y, TSpan whole, TSpan inside, const TInk* pen,
+                  const TBrushFill& brush) {
+  if (inside.Empty()) {
+    if (pen) painter.Paint(y, whole, *pen);
+    return;
+  }
+  if (pen) painter.Paint(y, {whole.First, std::min(whole.Last, inside.First - 1)}, *pen);
+  painter.Fill(y, inside, brush);
+  if (pen) painter.Paint(y, {std::max(whole.First, inside.Last + 1), whole.Last}, *pen);
+}
+
+// The same for a copying pen (or none) and a solid brush (or none) on rows wholly
+// inside the clip: plain fills, nothing checked per row.
+void FillRingRow(TPixel* row, TSpan whole, TSpan inside, const TInk* pen, const TBrushFill& brush) {
+  TPixel* const begin = row + whole.First;
+  TPixel* const end = row + whole.Last + 1;
+  if (inside.Empty()) {
+    if (pen) FillPixels(begin, end, pen->Xor);
+    return;
+  }
+  if (pen) FillPixels(begin, std::min(end, row + inside.First), pen->Xor);
+  if (brush.Style == bsSolid) FillPixels(row + inside.First, row + inside.Last + 1, CopyInk(brush.Color).Xor);
+  if (pen) FillPixels(std::max(begin, row + inside.Last + 1), end, pen->Xor);
+}
+
+}  // namespace
 
 void DrawRing(TPainter& painter, const TRoundShape& outer, const TRoundShape& inner,
               const TInk* pen, const TBrushFill& brush) {
   Coord first = 0, last = 0;
   if ((!pen && !brush.Visible()) || !VisibleRows(painter, outer, first, last)) return;
-  const TRowCache innerRows(inner, first - 1, last + 1);
-  const bool sameShape = &outer == &inner;
-  const TRowCache outerRows = sameShape ? TRowCache(outer, 0, -1) : TRowCache(outer, first, last);
-  for (Coord y = first; y <= last; ++y) {
-    // Left to right along the row: pen, brush, pen.
-    const TSpan inside = Inside(innerRows, y);
-    const TSpan whole = sameShape ? innerRows[y] : outerRows[y];
-    if (inside.Empty()) {
-      if (pen) painter.Paint(y, whole, *pen);
-      continue;
-    }
-    if (pen) painter.Paint(y, {whole.First, std::min(whole.Last, inside.First - 1)}, *pen);
-    painter.Fill(y, inside, brush);
-    if (pen) painter.Paint(y, {std::max(whole.First, inside.Last + 1), whole.Last}, *pen);
-  }
+  const bool plain = (!pen || pen->And == 0) && (brush.Style == bsSolid || !brush.Visible()) &&
+                     outer.Left() >= painter.Clip().Left && outer.Right() <= painter.Clip().Right;
+  if (plain)
+    WalkRing(outer, inner, first, last, [&](Coord y, TSpan whole, TSpan inside) {
+      FillRingRow(painter.Row(y), whole, inside, pen, brush);
+    });
+  else
+    WalkRing(outer, inner, first, last, [&](Coord y, TSpan whole, TSpan inside) {
+      PaintRingRow(painter, y, whole, inside, pen, brush);
+    });
 }
 
 void DrawDashedOutline(TPainter& painter, const TRoundShape& shape, const TLineInk& pen,

@@ -3,8 +3,6 @@
 // O(1), so a figure costs O(rows) plus its fills.
 #pragma once
 
-#include <vector>
-
 #include "Graphics/RasterPaint.h"
 
 namespace Graphics::Raster {
@@ -20,23 +18,53 @@ class TRoundShape {
   TRoundShape() = default;  // no pixels
   TRoundShape(const TBox& box, Coord cornerWidth, Coord cornerHeight);
 
+  Coord Left() const { return FBox.Left; }
+  Coord Right() const { return FBox.Right; }
   Coord Top() const { return FBox.Top; }
   Coord Bottom() const { return FBox.Bottom; }
   bool Empty() const { return FBox.Empty(); }
   TSpan Row(Coord y) const;
-  // Rows first..last, in order: each corner row starts from its neighbour's width,
-  // and the lower half mirrors the upper one, so a figure costs little beyond its
-  // fills.
-  void Rows(Coord first, Coord last, std::vector<TSpan>& rows) const;
 
  private:
+  friend class TShapeRows;
   Coord CornerInset(Coord cornerRow, Coord& halfWidth) const;
-  // The corner row of row y, or -1 for a row between the corner bands.
-  Coord CornerRow(Coord y) const;
+  // The corner row of row y, or -1 for a row between the corner bands; the
+  // bottom band mirrors the top one.
+  Coord CornerRow(Coord y) const {
+    const Coord band = FCornerHeight / 2;
+    const Coord fromTop = y - FBox.Top, fromBottom = FBox.Bottom - 1 - y;
+    return fromTop < band ? fromTop : fromBottom < band ? fromBottom : -1;
+  }
 
   TBox FBox{};
   Coord FCornerWidth = 1;
   Coord FCornerHeight = 1;
+};
+
+// A shape's rows in order from a first one: each corner row starts from its
+// neighbour's width, so a figure costs little beyond its fills.
+class TShapeRows {
+ public:
+  TShapeRows(const TRoundShape& shape, Coord first) : FShape(shape), FY(first) {}
+  // Row `first`, then the one below it, ...
+  TSpan Next() {
+    const Coord y = FY++;
+    const TBox& box = FShape.FBox;
+    if (y < box.Top || y >= box.Bottom) return {};
+    const Coord corner = FShape.CornerRow(y);
+    if (corner < 0) return {box.Left, box.Right - 1};
+    if (corner - FPreviousCorner != 1 && FPreviousCorner - corner != 1)
+      FHalfWidth = -1;  // no neighbour to start from
+    FPreviousCorner = corner;
+    const Coord inset = FShape.CornerInset(corner, FHalfWidth);
+    return {box.Left + inset, box.Right - 1 - inset};
+  }
+
+ private:
+  const TRoundShape& FShape;
+  Coord FY;
+  Coord FHalfWidth = -1;
+  Coord FPreviousCorner = -2;
 };
 
 // The doubled half width of row `row` of the ellipse in a width x height box
