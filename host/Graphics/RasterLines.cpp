@@ -82,13 +82,94 @@ struct TThinLine {
   Coord MinorAt(Coord k) const { return MinorStart + MinorSign * k; }
 };
 
+// Rows of a segment's band (the points within the pen's radius of its line) where
+// neither end is within reach, walked row by row in exact integers. In units of
+// half a pixel, with the segment's ends A, B (B below A) moved by the even pen's
+// shift, pixel x of row y lies in the band when |N| <= Reach, where N = (2x - A.X)
+// D.Y - (2y - A.Y) D.X with D = B - A, and Reach = floor(width * |D|): N is whole,
+// so flooring the irrational bound loses nothing. One row down lowers N by 2 D.X,
+// one pixel right raises it by 2 D.Y, so each row's ends follow from the last
+// row's in a step or two. The ends are those the real-valued bounds of the row
+// give: only a bound within rounding of a whole number could differ, and a
+// quadratic irrational of these sizes never comes that close.
+struct TBandWalk {
+  Coord First = 0, Last = -1;  // the rows walked
+  Coord Ax = 0, Ay = 0, Dx = 0, Dy = 0, Reach = 0;
+  Coord Next = 0;  // the row the ends below are for
+  Coord Left = 0, Right = 0, LeftN = 0, RightN = 0;
+
+  bool Covers(Coord y) const { return y >= First && y <= Last; }
+
+  void Start(Coord y) {
+    // N(x) = 2 Dy x - M on row y; the ends are the least and greatest x within reach.
+    const Coord m = Ax * Dy + (2 * y - Ay) * Dx, step = 2 * Dy;
+    Left = CeilDivide(m - Reach, step);
+    Right = FloorDivide(m + Reach, step);
+    LeftN = step * Left - m;
+    RightN = step * Right - m;
+    Next = y;
+  }
+
+  // Row y's band as a span; rows come in order.
+  TSpan Row(Coord y) {
+    if (y != Next) Start(y);
+    const TSpan span{Left, Right};
+    ++Next;
+    const Coord down = 2 * Dx, right = 2 * Dy;
+    LeftN -= down;
+    RightN -= down;
+    for (; LeftN < -Reach; LeftN += right) ++Left;
+    for (; LeftN - right >= -Reach; LeftN -= right) --Left;
+    for (; RightN > Reach; RightN -= right) --Right;
+    for (; RightN + right <= Reach; RightN += right) ++Right;
+    return span;
+  }
+
+  static Coord FloorDivide(Coord a, Coord b) {  // b > 0
+    const Coord q = a / b;
+    return a % b != 0 && a < 0 ? q - 1 : q;
+  }
+  static Coord CeilDivide(Coord a, Coord b) { return -FloorDivide(-a, b); }
+};
+
 // One segment of a wide line, with what every row it meets asks of it worked out
-// once: the rows it can reach, its squared length and radius times its length.
+// once: the rows it can reach, its squared length and radius times its length, and
+// the rows between its ends' reach, walked exactly.
 struct TCapsule {
   double Ax, Ay, Bx, By;
   double Top, Bottom;
   double Len2, Reach;
+  TBandWalk Band;
 };
+
+// Coordinates and pen widths up to this keep every product of the band walk
+// inside 64 bits; anything larger takes the real-valued path on every row.
+constexpr Coord kMaxWalked = Coord{1} << 20;
+
+// Sets up the band walk of the segment a..b for a pen `width` wide, its ends moved
+// up and left by `shift` half pixels.
+TBandWalk BandWalk(TPoint64 a, TPoint64 b, Coord width, Coord shift) {
+  TBandWalk walk;
+  if (a.Y > b.Y) std::swap(a, b);
+  auto small = [](Coord v) { return v > -kMaxWalked && v < kMaxWalked; };
+  if (a.Y == b.Y || !small(a.X) || !small(a.Y) || !small(b.X) || !small(b.Y) || width > 1024)
+    return walk;
+  walk.Ax = 2 * a.X - shift;
+  walk.Ay = 2 * a.Y - shift;
+  walk.Dx = 2 * (b.X - a.X);
+  walk.Dy = 2 * (b.Y - a.Y);
+  const auto square =
+      static_cast<Wide>(width * width) * static_cast<Wide>(walk.Dx * walk.Dx + walk.Dy * walk.Dy);
+  auto root = static_cast<Coord>(std::sqrt(static_cast<double>(square)));
+  while (static_cast<Wide>(root) * root > square) --root;
+  while (static_cast<Wide>(root + 1) * (root + 1) <= square) ++root;
+  walk.Reach = root;
+  // Rows whose doubled distance from both ends is over the width: 2y > A.Y + width
+  // and 2y < B.Y - width, with B.Y = A.Y + D.Y.
+  walk.First = TBandWalk::FloorDivide(walk.Ay + width, 2) + 1;
+  walk.Last = TBandWalk::FloorDivide(walk.Ay + walk.Dy - width - 1, 2);
+  return walk;
+}
 
 // The x extent of the points of row y within `radius` of the segment.
 bool CapsuleRow(const TCapsule& c, double y, double radius, double& lo, double& hi) {
@@ -127,9 +208,25 @@ bool CapsuleRow(const TCapsule& c, double y, double radius, double& lo, double& 
   return lo <= hi;
 }
 
-std::vector<TCapsule> Capsules(std::span<const TPoint64> points, bool closed, double shift,
-                               double radius) {
-  std::vector<TCapsule> capsules;
+// Room for the segments of a figure without allocating; a longer polyline's go on
+// the heap.
+class TCapsules {
+ public:
+  explicit TCapsules(std::size_t segments) {
+    if (segments > FInPlace.size()) FHeap.resize(segments);
+  }
+  std::span<TCapsule> All() { return {Data(), FCount}; }
+  void Add(const TCapsule& c) { Data()[FCount++] = c; }
+
+ private:
+  TCapsule* Data() { return FHeap.empty() ? FInPlace.data() : FHeap.data(); }
+  std::array<TCapsule, 8> FInPlace;
+  std::vector<TCapsule> FHeap;
+  std::size_t FCount = 0;
+};
+
+void AddCapsules(TCapsules& capsules, std::span<const TPoint64> points, bool closed, Coord width) {
+  const double shift = width % 2 == 0 ? 0.5 : 0.0, radius = static_cast<double>(width) / 2;
   auto add = [&](TPoint64 a, TPoint64 b) {
     TCapsule c{static_cast<double>(a.X) - shift, static_cast<double>(a.Y) - shift,
                static_cast<double>(b.X) - shift, static_cast<double>(b.Y) - shift};
@@ -138,14 +235,14 @@ std::vector<TCapsule> Capsules(std::span<const TPoint64> points, bool closed, do
     c.Bottom = std::max(c.Ay, c.By) + radius;
     c.Len2 = dx * dx + dy * dy;
     c.Reach = radius * std::sqrt(c.Len2);
-    capsules.push_back(c);
+    c.Band = BandWalk(a, b, width, width % 2 == 0 ? 1 : 0);
+    capsules.Add(c);
   };
   const std::size_t n = points.size();
   for (std::size_t i = 0; i + 1 < n; ++i)
     if (points[i] != points[i + 1]) add(points[i], points[i + 1]);
   if (closed && n > 2 && points[n - 1] != points[0]) add(points[n - 1], points[0]);
-  if (capsules.empty() && closed && n > 0) add(points[0], points[0]);
-  return capsules;
+  if (capsules.All().empty() && closed && n > 0) add(points[0], points[0]);
 }
 
 // The pixels lo..hi (real bounds) as a span, kept near the clip so that huge
@@ -156,10 +253,13 @@ TSpan PixelSpan(double lo, double hi, const TBox& clip) {
           static_cast<Coord>(std::clamp(std::floor(hi), left, right))};
 }
 
-void PaintMerged(TPainter& painter, Coord y, std::vector<TSpan>& spans, TInk ink) {
-  std::sort(spans.begin(), spans.end(), [](TSpan a, TSpan b) { return a.First < b.First; });
+// Paints the union of a row's spans; `spans` is reordered.
+void PaintMerged(TPainter& painter, Coord y, std::span<TSpan> spans, TInk ink) {
+  for (std::size_t i = 1; i < spans.size(); ++i)  // insertion sort: a row has a few
+    for (std::size_t j = i; j > 0 && spans[j].First < spans[j - 1].First; --j)
+      std::swap(spans[j], spans[j - 1]);
   TSpan current = spans.front();
-  for (const TSpan& s : spans) {
+  for (const TSpan& s : spans.subspan(1)) {
     if (s.First <= current.Last + 1) {
       current.Last = std::max(current.Last, s.Last);
     } else {
@@ -168,6 +268,21 @@ void PaintMerged(TPainter& painter, Coord y, std::vector<TSpan>& spans, TInk ink
     }
   }
   painter.Paint(y, current, ink);
+}
+
+// Row y of a capsule: walked between its ends' reach, worked out from the ends'
+// discs and the band elsewhere.
+bool CapsuleSpan(TCapsule& c, Coord y, double radius, const TBox& clip, TSpan& span) {
+  if (c.Band.Covers(y)) {
+    const TSpan band = c.Band.Row(y);
+    const Coord left = clip.Left - 1, right = clip.Right;
+    span = {std::clamp(band.First, left, right), std::clamp(band.Last, left, right)};
+    return true;
+  }
+  double lo = 0, hi = 0;
+  if (!CapsuleRow(c, static_cast<double>(y), radius, lo, hi)) return false;
+  span = PixelSpan(lo, hi, clip);
+  return true;
 }
 
 }  // namespace
@@ -222,11 +337,11 @@ void DrawWideLines(TPainter& painter, TInk ink, std::span<const TPoint64> points
                    Coord width) {
   if (painter.Empty()) return;
   const double radius = static_cast<double>(width) / 2;
-  const std::vector<TCapsule> capsules =
-      Capsules(points, closed, width % 2 == 0 ? 0.5 : 0.0, radius);
-  if (capsules.empty()) return;
+  TCapsules capsules(points.size());
+  AddCapsules(capsules, points, closed, width);
+  if (capsules.All().empty()) return;
   double top = std::numeric_limits<double>::infinity(), bottom = -top;
-  for (const TCapsule& c : capsules) {
+  for (const TCapsule& c : capsules.All()) {
     top = std::min({top, c.Ay, c.By});
     bottom = std::max({bottom, c.Ay, c.By});
   }
@@ -235,18 +350,18 @@ void DrawWideLines(TPainter& painter, TInk ink, std::span<const TPoint64> points
   const double lastRow =
       std::min(std::floor(bottom + radius), static_cast<double>(clip.Bottom - 1));
   if (firstRow > lastRow) return;
-  std::vector<TSpan> spans;
+  std::array<TSpan, 8> inPlace;
+  std::vector<TSpan> onHeap(capsules.All().size() > inPlace.size() ? capsules.All().size() : 0);
+  const std::span<TSpan> spans = onHeap.empty() ? std::span<TSpan>(inPlace) : onHeap;
   for (auto y = static_cast<Coord>(firstRow); y <= static_cast<Coord>(lastRow); ++y) {
-    spans.clear();
+    std::size_t count = 0;
     const auto row = static_cast<double>(y);
-    for (const TCapsule& c : capsules) {
-      double lo = 0, hi = 0;
+    for (TCapsule& c : capsules.All()) {
       if (row < c.Top || row > c.Bottom) continue;  // out of this segment's reach
-      if (!CapsuleRow(c, row, radius, lo, hi)) continue;
-      const TSpan s = PixelSpan(lo, hi, clip);
-      if (!s.Empty()) spans.push_back(s);
+      TSpan s;
+      if (CapsuleSpan(c, y, radius, clip, s) && !s.Empty()) spans[count++] = s;
     }
-    if (!spans.empty()) PaintMerged(painter, y, spans, ink);
+    if (count > 0) PaintMerged(painter, y, spans.first(count), ink);
   }
 }
 
