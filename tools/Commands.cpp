@@ -29,9 +29,12 @@ TCommandSpec RenderSpec() {
               {"--fps", "", "F", "25", "frames a second, fractions allowed (at most 100)"},
               {"--start", "", "", "", "starts the animations that wait for the application"},
               {"--strict", "", "", "", "fails when a name the form holds cannot be found"},
+              {"--sound", "", "FILE.wav", "",
+               "writes the sounds of the rendered span, each at its time, to FILE.wav"},
           },
           "Names in a form (frames, sounds) are looked for from the form's own folder; those\n"
-          "not found are reported once each. No sound is played.\n"};
+          "not found are reported once each. No sound is played: --sound writes what would\n"
+          "have sounded, for video tools to put beside the pictures.\n"};
 }
 
 TCommandSpec ViewSpec() {

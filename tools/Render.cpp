@@ -11,6 +11,8 @@
 #include "GifFile.h"
 #include "Graphics/PictureFiles.h"
 #include "Platform/Clock.h"
+#include "Platform/WaveFile.h"
+#include "SoundTrack.h"
 #include "SysUtils.h"
 #include "Tollenspiegel.h"
 
@@ -108,6 +110,16 @@ void RenderFrames(Forms::TVirtualRun& run, Forms::TForm& form, const TRenderOpti
               o.Fps);
 }
 
+// A still's span is the moment itself: an empty track.
+void WriteSoundTrack(const Forms::TVirtualRun& run, const TRenderOptions& o) {
+  const std::int64_t end =
+      OutputKindOf(o.Output) == TOutputKind::Still ? 0 : std::llround(o.Seconds * 1000);
+  const Platform::TWave track = SoundTrack(run.Sounds(), end);
+  Platform::WriteWaveFile(track, o.Sound);
+  std::printf("wrote %s (%.3f s of sound)\n", o.Sound.c_str(),
+              static_cast<double>(track.Samples.size()) / track.Rate);
+}
+
 }  // namespace
 
 TOutputKind OutputKindOf(const std::string& output) {
@@ -147,10 +159,13 @@ TRenderOptions ParseRenderOptions(const TArguments& args) {
   o.Fps = args.Number("--fps");
   o.Start = args.Has("--start");
   o.Strict = args.Has("--strict");
+  o.Sound = args.Value("--sound");
   if (o.Seconds <= 0 || o.Seconds > kMaxSeconds)
     throw TUsageError("--seconds must be above 0 and at most 3600");
   if (o.Fps <= 0 || o.Fps > kMaxFps) throw TUsageError("--fps must be above 0 and at most 100");
   if (FrameCount(o) < 1) throw TUsageError("--seconds and --fps give no frame");
+  if (!o.Sound.empty() && !EndsWith(o.Sound, ".wav"))
+    throw TUsageError("--sound writes a wave file, FILE.wav, not \"" + o.Sound + "\"");
   return o;
 }
 
@@ -175,6 +190,7 @@ int Render(const TRenderOptions& o) {
   if (kind == TOutputKind::Animation) RenderGif(run, *form, o);
   if (kind == TOutputKind::Frames) RenderFrames(run, *form, o);
   if (o.Strict) missing.Refuse();
+  if (!o.Sound.empty()) WriteSoundTrack(run, o);
   return 0;
 }
 

@@ -1,6 +1,7 @@
 // `tollenspiegel render`: a form drawn headless at a virtual time, as a PNG still,
 // an animated GIF or a sequence of PNG frames, in which every timer fires exactly
-// when it would in real time. No sound is played.
+// when it would in real time. No sound is played; --sound writes the sounds of
+// the rendered span to a wave file instead.
 #pragma once
 
 #include <cstdint>
@@ -20,6 +21,7 @@ struct TRenderOptions {
   double Fps = 25;
   bool Start = false;   // start the animations that wait for the application
   bool Strict = false;  // a name the form holds that cannot be found is an error
+  std::string Sound;    // when set: the sound track of the rendered span, a wave file
 };
 
 // What an output name asks for: ".png" a still, ".gif" an animation, and a name
