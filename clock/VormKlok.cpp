@@ -18,7 +18,8 @@ constexpr double kTriangleFactor = 0.0033;  // the same for the four triangles
 constexpr long double kThirtyDegrees = 0.5235987755982988731L;
 constexpr long double kSixDegrees = 0.1047197551196597746L;
 
-// Directions of the numerals, to three decimals as the dial has always used them.
+// Directions of the numerals, rounded to three decimals: the numerals are placed
+// by these rounded values, not by the exact angles.
 constexpr std::array<double, 13> kSinusTabel = {0,    0.5,    0.866, 1.0,    0.866, 0.5, 0.0,
                                                 -0.5, -0.866, -1.0,  -0.866, -0.5,  0.0};
 constexpr std::array<double, 13> kCosinusTabel = {0,      0.866, 0.5, 0.0, -0.5,  -0.866, -1.0,

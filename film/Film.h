@@ -9,7 +9,7 @@
 // loaded stops the timer and, by where the film is, writes an error text, asks the
 // designer whether to drop the name, skips the frame or passes the error on.
 //
-// Some accessors follow the control's published contract rather than habit:
+// Some accessors are named unlike the property they serve:
 // SetNames writes Frames, SetAlfa writes AlfabetischeLijst, SetAchterBrush writes
 // Achtergrond, and SetFrame serves the four frame indices by index 0 to 3.
 #pragma once

@@ -6,9 +6,9 @@
 // sizing the control to the text under AutoSize. Writing Kleuren takes over the
 // given object and frees the one it replaces (unless it is the same object).
 //
-// Some accessors follow the control's published contract rather than habit: the
-// read accessors of AantalKleuren and Kleuren are SetAantalKleuren and SetKleuren
-// and repaint the control, while a write of either only stores.
+// Some accessors are named unlike the property they serve: the read accessors of
+// AantalKleuren and Kleuren are SetAantalKleuren and SetKleuren and repaint the
+// control, while a write of either only stores.
 #pragma once
 
 #include <array>

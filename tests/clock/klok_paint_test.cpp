@@ -43,7 +43,7 @@ Platform::TVirtualClock& At(TestSupport::TVirtualTime& t, int h, int m, int s = 
 
 TPoint End(const TCall& line) { return line.Points[1]; }
 
-TEST(KlokPaint, ANewClockHasItsCentreRingAndHandsOfTheWorkedExample) {
+TEST(KlokPaint, ANewClocksHandsRunFromTheCentreAtThreeAndAtHalfPastNine) {
   TestSupport::TVirtualTime time;
   At(time, 3, 0);
   TClock c;

@@ -56,7 +56,7 @@ struct TWavePaint : TestSupport::TOneControlForm<TGolfTekst> {
   }
 };
 
-TEST(GolfTekstPaint, TheWorkedExample) {
+TEST(GolfTekstPaint, LettersStepByCellAndSpacingAlternateColoursAndRideTheAdvancingWave) {
   TWavePaint w;
   w.G().SetRuimte(2);
   w.UseColours(2);
