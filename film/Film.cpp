@@ -420,81 +420,17 @@ void TFilm::Click() {
     StartFilm();
 }
 
-// ---- design time ----
-
-bool EersteKeer = true;
-
-TFilm& TFilmEditor::Film() const { return static_cast<TFilm&>(Component()); }
-
-int TFilmEditor::GetVerbCount() { return Film().Frames().Count() == 0 ? 1 : 5; }
-
-std::string TFilmEditor::GetVerb(int index) {
-  switch (index) {
-    case 0:
-      return "Voeg plaatjes toe...";
-    case 1:
-      return "Vervang alle plaatjes...";
-    case 2:
-      return Film().FilmLoopt() ? "Stop test" : "Test &film";
-    case 3:
-      return "Toon volgend frame";
-    default:
-      return "Toon vorig frame";
-  }
+void TFilm::VolgendFrame() {
+  if (++FHuidigFrame >= Frames().Count()) FHuidigFrame = 0;
+  Invalidate();
 }
 
-void TFilmEditor::ExecuteVerb(int index) {
-  TFilm& film = Film();
-  switch (index) {
-    case 0:
-      film.LaadFrames(false);
-      break;
-    case 1:
-      film.LaadFrames(true);
-      break;
-    case 2:
-      if (film.FTikker->Enabled())
-        film.StopFilm();
-      else
-        film.StartFilm();
-      break;
-    case 3:
-      if (++film.FHuidigFrame >= film.Frames().Count()) film.FHuidigFrame = 0;
-      film.Invalidate();
-      break;
-    case 4:
-      if (film.FHuidigFrame <= 0)
-        film.FHuidigFrame = film.Frames().Count() - 1;
-      else
-        --film.FHuidigFrame;
-      film.Invalidate();
-      break;
-    default:
-      break;
-  }
-}
-
-DsgnIntf::TPropertyAttributes TGeluidProperty::GetAttributes() { return {DsgnIntf::paDialog}; }
-
-void TGeluidProperty::Edit() {
-  // Owned by the application, freed here also when a step raises.
-  std::unique_ptr<Dialogs::TOpenDialog> dialog(new Dialogs::TOpenDialog(&Forms::Application()));
-  dialog->SetDefaultExt("wav");
-  dialog->SetFilter("Geluidsbestanden|*.wav");
-  if (EersteKeer) dialog->SetInitialDir("c:\\Windows\\Media");
-  EersteKeer = false;
-  dialog->SetTitle("Kies uit deze lijst een geluid bij de film");
-  dialog->SetOptions(Dialogs::TOpenOptions::FromBits(4));
-  if (dialog->Execute()) SetValue(dialog->FileName());
-}
-
-void Register() {
-  DsgnIntf::RegisterComponents("Tollenspiegel", {TFilm::StaticClass()});
-  DsgnIntf::RegisterPropertyEditor(
-      TypInfo::StringType(), TFilm::StaticClass(), "Geluid",
-      DsgnIntf::PropertyEditorClass<TGeluidProperty>("TGeluidProperty"));
-  DsgnIntf::RegisterComponentEditor(TFilm::StaticClass(),
-                                    DsgnIntf::ComponentEditorClass<TFilmEditor>("TFilmEditor"));
+void TFilm::VorigFrame() {
+  if (FHuidigFrame <= 0)
+    FHuidigFrame = Frames().Count() - 1;
+  else
+    --FHuidigFrame;
+  Invalidate();
 }
 
 }  // namespace Film

@@ -21,7 +21,6 @@
 
 #include "Classes/Strings.h"
 #include "Controls.h"
-#include "DsgnIntf.h"
 #include "ExtCtrls.h"
 #include "Graphics.h"
 
@@ -40,12 +39,8 @@ const TypInfo::TTypeInfo* StartFilmType();
 // The indices SetFrame serves.
 inline constexpr int kStartFrame = 0, kStopFrame = 1, kVoorFrame = 2, kNaFrame = 3;
 
-class TFilmEditor;
-
 class TFilm : public Controls::TGraphicControl {
   TOLLEN_CLASS(TFilm)
-  friend class TFilmEditor;  // the designer's verbs step the current frame
-
  public:
   explicit TFilm(Classes::TComponent* owner);
   ~TFilm() override;
@@ -59,6 +54,9 @@ class TFilm : public Controls::TGraphicControl {
   void LaadFrames(bool replace);
   // Makes `index` the current frame and draws it at once.
   void ToonFrame(std::int32_t index);
+  // Steps the current frame by one, round the list, and repaints later.
+  void VolgendFrame();
+  void VorigFrame();
   // The timer's handler: one step of the run.
   void NieuwFrame(System::TObject* sender);
   void StartFilm();
@@ -157,36 +155,5 @@ class TFilm : public Controls::TGraphicControl {
   std::string FDefaultPadNaam;
   bool FStopVolgende = false;
 };
-
-// ---- design time ----
-
-// The film's verbs on the designer's context menu: add or replace pictures, test
-// the film, step to the next or previous frame.
-class TFilmEditor : public DsgnIntf::TComponentEditor {
- public:
-  using TComponentEditor::TComponentEditor;
-  void ExecuteVerb(int index) override;
-  std::string GetVerb(int index) override;
-  int GetVerbCount() override;
-
- private:
-  TFilm& Film() const;
-};
-
-// The editor of Geluid: a dialog to choose the sound file.
-class TGeluidProperty : public DsgnIntf::TStringProperty {
- public:
-  using TStringProperty::TStringProperty;
-  void Edit() override;
-  DsgnIntf::TPropertyAttributes GetAttributes() override;
-};
-
-// True from loading until the first sound dialog: only that one opens in the
-// platform's folder of sounds.
-extern bool EersteKeer;
-
-// The designer's registration: TFilm on the palette page "Tollenspiegel", with its
-// sound editor and its component editor.
-void Register();
 
 }  // namespace Film

@@ -1,6 +1,6 @@
 // Unit Film's exports.
 #include "Exports.h"
-#include "Film.h"
+#include "FilmEditors.h"
 #include "PackageInfo.h"
 
 namespace Tollenspiegel::Exports {

@@ -3,7 +3,7 @@
 
 #include "Dialogs.h"
 #include "DsgnIntf.h"
-#include "Film.h"
+#include "FilmEditors.h"
 #include "Forms.h"
 #include "support/Time.h"
 
