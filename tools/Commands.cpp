@@ -65,10 +65,12 @@ TCommandSpec SheetSpec() {
 
 TCommandSpec PackageSpec() {
   return {"package",
-          "Loads a package as the host does and shows what it holds.",
+          "Loads a package as the host does and sums up what it holds.",
           "FILE",
           "a package; the one this tool is linked with when none is given",
-          {{"--png", "", "FOLDER", "", "writes its palette bitmaps and icon as pictures"}},
+          {{"--exports", "", "", "", "lists every export, and every unit with its flags and hash"},
+           {"--png", "", "FOLDER", "",
+            "writes its palette bitmaps and icon (see-through where masked) as PNGs"}},
           ""};
 }
 

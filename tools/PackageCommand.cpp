@@ -157,24 +157,27 @@ Graphics::TSurface DecodeDib(std::span<const std::uint8_t> dib, const std::strin
   return ReadDibAsFile(dib, Read32(dib, 8), name);
 }
 
-Graphics::TSurface DecodeIconImage(std::span<const std::uint8_t> image, const std::string& name) {
+TIconPicture DecodeIconImage(std::span<const std::uint8_t> image, const std::string& name) {
   const std::uint32_t width = Read32(image, 4);
   const std::uint32_t height = Read32(image, 8) / 2;
-  Graphics::TSurface picture = ReadDibAsFile(image, height, name);
+  TIconPicture icon{ReadDibAsFile(image, height, name), {}};
+  icon.Alpha.assign(std::size_t{width} * height, 0xFF);
   const std::size_t maskRow = (std::size_t{width} + 31) / 32 * 4;
   if (image.size() < maskRow * height) throw SysUtils::Exception("an icon is cut short");
   const std::size_t maskStart = image.size() - maskRow * height;
   for (std::uint32_t y = 0; y < height; ++y)
     for (std::uint32_t x = 0; x < width; ++x) {
       std::uint8_t bits = image[maskStart + (height - 1 - y) * maskRow + x / 8];
-      if (bits & (0x80 >> (x % 8)))
-        picture.SetPixel(static_cast<int>(x), static_cast<int>(y), 0xFFFFFF);
+      if (bits & (0x80 >> (x % 8))) {
+        icon.Colours.SetPixel(static_cast<int>(x), static_cast<int>(y), 0xFFFFFF);
+        icon.Alpha[std::size_t{y} * width + x] = 0;
+      }
     }
-  return picture;
+  return icon;
 }
 
 TPackageOptions ParsePackageOptions(const TArguments& args) {
-  return {args.Operand().value_or(""), args.Value("--png")};
+  return {args.Operand().value_or(""), args.Value("--png"), args.Has("--exports")};
 }
 
 TPackageOptions ParsePackageOptions(const std::vector<std::string>& args) {
@@ -193,7 +196,10 @@ std::string DefaultPackagePath() {
   return path;
 }
 
-void DescribePackage(HMODULE module, std::ostream& out) {
+namespace {
+
+// The package's file, description and flags; gives its information table.
+Packages::TPackageInfo DescribeHead(HMODULE module, std::ostream& out) {
   char path[SysInit::kModuleFileNameSize] = {};
   Windows::GetModuleFileNameA(module, path, SysInit::kModuleFileNameSize);
   Packages::TPackageInfo info = Packages::ReadPackageInfo(module, path);
@@ -201,7 +207,24 @@ void DescribePackage(HMODULE module, std::ostream& out) {
   if (auto* d = Windows::FindResourceA(module, "DESCRIPTION", Windows::RT_RCDATA))
     out << "Description: " << WideText(d->Data) << "\n";
   out << "Flags: " << Hex(info.Flags, 8) << " (" << PackageFlagsText(info.Flags) << ")\n";
-  DescribeUnits(info, out);
+  return info;
+}
+
+}  // namespace
+
+void SummarisePackage(HMODULE module, std::ostream& out) {
+  const Packages::TPackageInfo info = DescribeHead(module, out);
+  out << "Requires:";
+  for (const auto& p : info.Requires) out << " " << p.Name;
+  out << "\nUnits (" << info.Contains.size() << "):";
+  for (const auto& u : info.Contains) out << " " << u.Name;
+  out << "\nExports: " << Windows::ModuleExports(module).size()
+      << " (--exports lists them, with the units' flags and hashes)\n";
+  DescribeResources(module, out);
+}
+
+void DescribePackage(HMODULE module, std::ostream& out) {
+  DescribeUnits(DescribeHead(module, out), out);
   std::vector<Windows::TExportEntry> exports = Windows::ModuleExports(module);
   out << "Exports (" << exports.size() << "):\n";
   for (const auto& e : exports) out << "  " << e.Name << "\n";
@@ -211,9 +234,10 @@ void DescribePackage(HMODULE module, std::ostream& out) {
 std::vector<std::string> WritePackagePictures(HMODULE module, const std::string& folder) {
   std::filesystem::create_directories(folder);
   std::vector<std::string> written;
-  auto write = [&](const Graphics::TSurface& picture, const std::string& name) {
+  auto write = [&](const Graphics::TSurface& picture, const std::string& name,
+                   std::span<const std::uint8_t> alpha = {}) {
     std::string file = (std::filesystem::path(folder) / (name + ".png")).string();
-    Graphics::WritePngFile(picture, file);
+    Graphics::WritePngFile(picture, file, alpha);
     written.push_back(file);
   };
   for (const TResourceEntry& r : Resources(module)) {
@@ -229,7 +253,8 @@ std::vector<std::string> WritePackagePictures(HMODULE module, const std::string&
         throw SysUtils::Exception("icon " + r.Name.ToString() + " lacks image " +
                                   std::to_string(id));
       std::string name = r.Name.ToString() + (count > 1 ? "-" + std::to_string(id) : "");
-      write(DecodeIconImage(image->Data, name), name);
+      const TIconPicture icon = DecodeIconImage(image->Data, name);
+      write(icon.Colours, name, icon.Alpha);
     }
   }
   return written;
@@ -239,7 +264,10 @@ int PackageCommand(const TPackageOptions& options) {
   std::string path = options.File.empty() ? DefaultPackagePath() : options.File;
   HMODULE module = SysUtils::LoadPackage(path);
   try {
-    DescribePackage(module, std::cout);
+    if (options.Exports)
+      DescribePackage(module, std::cout);
+    else
+      SummarisePackage(module, std::cout);
     if (!options.PngFolder.empty())
       for (const std::string& file : WritePackagePictures(module, options.PngFolder))
         std::cout << "wrote " << file << "\n";

@@ -40,8 +40,12 @@ void PngWarning(png_structp, png_const_charp) {}
 
 }  // namespace
 
-void WritePngFile(const TSurface& surface, const std::string& path) {
+void WritePngFile(const TSurface& surface, const std::string& path,
+                  std::span<const std::uint8_t> alpha) {
   if (surface.Empty()) Fail(path, "write an empty picture to");
+  const std::size_t pixels = static_cast<std::size_t>(surface.Width()) * surface.Height();
+  if (!alpha.empty() && alpha.size() != pixels) Fail(path, "write a mask of another size to");
+  const std::size_t channels = alpha.empty() ? 3 : 4;
   TFile file(std::fopen(path.c_str(), "wb"));
   if (!file) FailOnSystem("create", path);
   png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, PngError, PngWarning);
@@ -50,19 +54,24 @@ void WritePngFile(const TSurface& surface, const std::string& path) {
     png_destroy_write_struct(&png, nullptr);
     Fail(path, "start");
   }
-  std::vector<png_byte> row(static_cast<std::size_t>(surface.Width()) * 3);
+  std::vector<png_byte> row(static_cast<std::size_t>(surface.Width()) * channels);
   try {
     png_init_io(png, file.get());
     png_set_IHDR(png, info, static_cast<png_uint_32>(surface.Width()),
-                 static_cast<png_uint_32>(surface.Height()), 8, PNG_COLOR_TYPE_RGB,
-                 PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+                 static_cast<png_uint_32>(surface.Height()), 8,
+                 alpha.empty() ? PNG_COLOR_TYPE_RGB : PNG_COLOR_TYPE_RGB_ALPHA, PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_write_info(png, info);
     for (int y = 0; y < surface.Height(); ++y) {
       const TPixel* src = surface.Row(y);
-      for (int x = 0; x < surface.Width(); ++x) {
-        row[3 * x] = static_cast<png_byte>(src[x] >> 16);
-        row[3 * x + 1] = static_cast<png_byte>(src[x] >> 8);
-        row[3 * x + 2] = static_cast<png_byte>(src[x]);
+      for (std::size_t x = 0; x < static_cast<std::size_t>(surface.Width()); ++x) {
+        png_byte* out = &row[channels * x];
+        out[0] = static_cast<png_byte>(src[x] >> 16);
+        out[1] = static_cast<png_byte>(src[x] >> 8);
+        out[2] = static_cast<png_byte>(src[x]);
+        if (!alpha.empty())
+          out[3] =
+              alpha[static_cast<std::size_t>(y) * static_cast<std::size_t>(surface.Width()) + x];
       }
       png_write_row(png, row.data());
     }
@@ -75,7 +84,7 @@ void WritePngFile(const TSurface& surface, const std::string& path) {
   if (std::fflush(file.get()) != 0) FailOnSystem("write", path);
 }
 
-TSurface ReadPngFile(const std::string& path) {
+TSurface ReadPngFile(const std::string& path, std::vector<std::uint8_t>* alpha) {
   TFile file(std::fopen(path.c_str(), "rb"));
   if (!file) FailOnSystem("open", path);
   png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, PngError, PngWarning);
@@ -91,17 +100,21 @@ TSurface ReadPngFile(const std::string& path) {
     png_set_expand(png);
     png_set_strip_16(png);
     png_set_gray_to_rgb(png);
-    png_set_strip_alpha(png);
+    png_set_add_alpha(png, 0xFF, PNG_FILLER_AFTER);
     png_read_update_info(png, info);
     int width = static_cast<int>(png_get_image_width(png, info));
     int height = static_cast<int>(png_get_image_height(png, info));
     surface = TSurface(width, height);
+    if (alpha) alpha->clear();
     std::vector<png_byte> row(png_get_rowbytes(png, info));
     for (int y = 0; y < height; ++y) {
       png_read_row(png, row.data(), nullptr);
       TPixel* dst = surface.Row(y);
-      for (int x = 0; x < width; ++x)
-        dst[x] = (TPixel{row[3 * x]} << 16) | (TPixel{row[3 * x + 1]} << 8) | row[3 * x + 2];
+      for (std::size_t x = 0; x < static_cast<std::size_t>(width); ++x) {
+        const png_byte* in = &row[4 * x];
+        dst[x] = (TPixel{in[0]} << 16) | (TPixel{in[1]} << 8) | in[2];
+        if (alpha) alpha->push_back(in[3]);
+      }
     }
   } catch (const SysUtils::Exception& e) {
     png_destroy_read_struct(&png, &info, nullptr);

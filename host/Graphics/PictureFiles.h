@@ -8,7 +8,10 @@
 // reason where there is one ("Cannot create out/x.png: No such file or directory").
 #pragma once
 
+#include <cstdint>
+#include <span>
 #include <string>
+#include <vector>
 
 #include "Graphics/Surface.h"
 
@@ -18,8 +21,12 @@ namespace Graphics {
 // when it ends in ".bmp" (either case); any other name is refused.
 void SavePicture(const TSurface& picture, const std::string& path);
 
-void WritePngFile(const TSurface& picture, const std::string& path);
-// Reads an 8-bit PNG of any colour type (alpha is dropped).
-TSurface ReadPngFile(const std::string& path);
+// With `alpha` (one byte a pixel, rows top first, 0 see-through to 255 opaque)
+// the PNG has an alpha channel.
+void WritePngFile(const TSurface& picture, const std::string& path,
+                  std::span<const std::uint8_t> alpha = {});
+// Reads a PNG of any colour type; its alpha (255 where it has none) goes to
+// `alpha` when one is given.
+TSurface ReadPngFile(const std::string& path, std::vector<std::uint8_t>* alpha = nullptr);
 
 }  // namespace Graphics

@@ -1,6 +1,7 @@
 // `tollenspiegel package`: what it prints and the pictures it writes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 #include "Graphics/PictureFiles.h"
@@ -36,6 +37,19 @@ TEST(PackageCommand, DescribesThePackage) {
   EXPECT_TRUE(HasLine(text, "Resources (10):"));
 }
 
+TEST(PackageCommand, SumsUpThePackageInAFewLines) {
+  std::ostringstream out;
+  Tools::SummarisePackage(LinkedPackage(), out);
+  const std::string text = out.str();
+  EXPECT_TRUE(HasLine(text, "Requires: vcl40")) << text;
+  EXPECT_TRUE(HasLine(text,
+                      "Units (7): Tollenspiegel VormKlok SysInit Vormen GolfTekst "
+                      "LichtKrant Film"))
+      << text;
+  EXPECT_EQ(text.find("@Vormen.TVorm.Create"), std::string::npos);
+  EXPECT_LT(std::count(text.begin(), text.end(), '\n'), 25);
+}
+
 TEST(PackageCommand, WritesTheFivePaletteBitmapsAndTheIcon) {
   TTempFolder folder;
   std::vector<std::string> files = Tools::WritePackagePictures(LinkedPackage(), folder.File("png"));
@@ -46,9 +60,14 @@ TEST(PackageCommand, WritesTheFivePaletteBitmapsAndTheIcon) {
     EXPECT_EQ(picture.Width(), 24) << name;
     EXPECT_EQ(picture.Height(), 24) << name;
   }
-  Graphics::TSurface icon = Graphics::ReadPngFile(folder.File("png/MAINICON.png"));
+  std::vector<std::uint8_t> alpha;
+  Graphics::TSurface icon = Graphics::ReadPngFile(folder.File("png/MAINICON.png"), &alpha);
   EXPECT_EQ(icon.Width(), 32);
   EXPECT_EQ(icon.Pixel(0, 0), 0xFFFFFFu) << "see-through shows white";
+  EXPECT_EQ(alpha[0], 0) << "and is see-through";
+  const auto opaque = std::count(alpha.begin(), alpha.end(), 0xFF);
+  EXPECT_GT(opaque, 0);
+  EXPECT_EQ(opaque + std::count(alpha.begin(), alpha.end(), 0), 32 * 32);
 }
 
 TEST(PackageCommand, Arguments) {
@@ -56,6 +75,8 @@ TEST(PackageCommand, Arguments) {
   Tools::TPackageOptions o = Tools::ParsePackageOptions({"x.bpl", "--png", "out"});
   EXPECT_EQ(o.File, "x.bpl");
   EXPECT_EQ(o.PngFolder, "out");
+  EXPECT_FALSE(o.Exports);
+  EXPECT_TRUE(Tools::ParsePackageOptions({"--exports"}).Exports);
   EXPECT_THROW(Tools::ParsePackageOptions({"--png"}), SysUtils::Exception);
   EXPECT_THROW(Tools::ParsePackageOptions({"a.bpl", "b.bpl"}), SysUtils::Exception);
   EXPECT_TRUE(std::filesystem::equivalent(Tools::DefaultPackagePath(), kPackageFile));
