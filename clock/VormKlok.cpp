@@ -105,10 +105,9 @@ TVormKlok::TVormKlok(Classes::TComponent* owner) : TVorm(owner) {
   Font().SetSize(6);
   SetWidth(128);
   SetHeight(128);
-  for (TWijzer*& slot : FWijzers) {
-    FOwnedHands.push_back(std::make_unique<TWijzer>());
-    slot = FOwnedHands.back().get();
-    slot->Dikte = 1;
+  for (std::size_t i = 0; i < 3; ++i) {
+    FWijzers.Take(i, new TWijzer);
+    FWijzers[i]->Dikte = 1;
   }
   FWijzers[2]->Kleur = 255;
   FWijzers[2]->Lengte = 90;
@@ -121,11 +120,7 @@ TVormKlok::TVormKlok(Classes::TComponent* owner) : TVorm(owner) {
   FKlokTimer->SetOnTimer([this](System::TObject* sender) { NieuweStand(sender); });
 }
 
-TVormKlok::~TVormKlok() {
-  FWijzers = {};
-  FOwnedHands.clear();  // hour, minute, second, as they were made
-  FKlokTimer.reset();
-}
+TVormKlok::~TVormKlok() { Classes::FreeInOrder(FWijzers, FKlokTimer); }
 
 // ---- properties ----
 
@@ -147,21 +142,8 @@ TWijzer* TVormKlok::GetWijzer(int index) const {
 }
 
 void TVormKlok::SetWijzer(int index, TWijzer* value) {
-  if (index < 0 || index > 2 || value == nullptr) return;
-  TWijzer*& slot = FWijzers[static_cast<std::size_t>(index)];
-  TWijzer* replaced = slot;
-  slot = value;
-  bool owned = std::any_of(FOwnedHands.begin(), FOwnedHands.end(),
-                           [value](const auto& h) { return h.get() == value; });
-  if (!owned) FOwnedHands.emplace_back(value);
-  if (replaced != value) ForgetHand(replaced);
-  Invalidate();
-}
-
-// Frees a hand that no slot holds any more.
-void TVormKlok::ForgetHand(TWijzer* hand) {
-  if (std::find(FWijzers.begin(), FWijzers.end(), hand) != FWijzers.end()) return;
-  std::erase_if(FOwnedHands, [hand](const auto& h) { return h.get() == hand; });
+  if (index < 0 || index > 2) return;
+  if (FWijzers.Take(static_cast<std::size_t>(index), value)) Invalidate();
 }
 
 // ---- timer and paint ----

@@ -10,8 +10,8 @@
 #include <array>
 #include <cstdint>
 #include <memory>
-#include <vector>
 
+#include "Classes/Owned.h"
 #include "ExtCtrls.h"
 #include "Vormen.h"
 
@@ -70,18 +70,16 @@ class TVormKlok : public Vormen::TVorm {
   void DrawDigital();
   void DrawNumerals(long double factor);
   void DrawHand(const TWijzer& hand, long double angle, long double factor);
-  void ForgetHand(TWijzer* hand);
 
   std::unique_ptr<ExtCtrls::TTimer> FKlokTimer;
   bool FDigital = false;
   bool FSeconde = false;
-  std::array<TWijzer*, 3> FWijzers{};  // held in FOwnedHands
+  Classes::TTakenOver<TWijzer, 3> FWijzers;
   Types::TPoint FMidden;
   std::int32_t FVorigeMinuut = -1;
   std::uint16_t FStraalCijferRing = 100;
   TCijfers FCijfers = Alle;
   std::uint16_t FCijferSet = 0;
-  std::vector<std::unique_ptr<TWijzer>> FOwnedHands;
 };
 
 // The designer's registration: puts TVormKlok on the palette page "Tollenspiegel".

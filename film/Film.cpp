@@ -117,7 +117,7 @@ TFilm::TFilm(Classes::TComponent* owner) : TGraphicControl(owner) {
   FNaFrame = -1;
   FHuidigFrame = -1;
   FTijdPerFrame = 100;
-  FTikker = new ExtCtrls::TTimer(this);
+  FTikker = std::make_unique<ExtCtrls::TTimer>(this);
   FTikker->SetEnabled(false);
   FTikker->SetInterval(FTijdPerFrame);
   FTikker->SetOnTimer([this](System::TObject* sender) { NieuwFrame(sender); });
@@ -130,13 +130,7 @@ TFilm::TFilm(Classes::TComponent* owner) : TGraphicControl(owner) {
   FFrames->OnChange = [this](System::TObject* sender) { ZetCapaciteit(sender); };
 }
 
-// The timer goes with the other owned components, in the host's destruction.
-TFilm::~TFilm() {
-  FFrames.reset();
-  FPlaatje.reset();
-  FPen.reset();
-  FAchtergrond.reset();
-}
+TFilm::~TFilm() { Classes::FreeInOrder(FFrames, FPlaatje, FPen, FAchtergrond, FTikker); }
 
 bool TFilm::Designing() const { return ComponentState().Contains(Classes::csDesigning); }
 
@@ -371,7 +365,7 @@ bool TFilm::FilmLoopt() const { return FTikker->Enabled(); }
 
 void TFilm::NieuwFrame(System::TObject* sender) {
   if (FFrames->Count() == 0) return;
-  if (FStopVolgende && sender == FTikker) {
+  if (FStopVolgende && sender == FTikker.get()) {
     StopFilm();
     return;
   }

@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "Classes/Owned.h"
 #include "Classes/Strings.h"
 #include "Controls.h"
 #include "ExtCtrls.h"
@@ -139,7 +140,7 @@ class TFilm : public Controls::TGraphicControl {
   std::int32_t FHuidigFrame = 0;
   std::int32_t FVanFrame = 0;
   std::int32_t FTotFrame = 0;
-  ExtCtrls::TTimer* FTikker = nullptr;  // owned by the film as a component
+  std::unique_ptr<ExtCtrls::TTimer> FTikker;  // with the film as its owner
   TWeergave FWeergave = WareGrootte;
   std::unique_ptr<Classes::TStringList> FFrames;
   TFoutActie FFoutActie = EvenGeenFilm;

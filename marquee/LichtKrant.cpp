@@ -38,16 +38,14 @@ System::TClass TLichtKrant::StaticClass() {
 }
 
 TLichtKrant::TLichtKrant(Classes::TComponent* owner) : TLabel(owner) {
-  FStapTimer = new ExtCtrls::TTimer(this);
+  FStapTimer = std::make_unique<ExtCtrls::TTimer>(this);
   FStapTimer->SetEnabled(false);
   FTijdPerStap = 100;
   FStapTimer->SetInterval(100);
   FStapTimer->SetOnTimer([this](System::TObject* sender) { Roteer(sender); });
 }
 
-TLichtKrant::~TLichtKrant() {
-  delete FStapTimer;  // before the label goes; it leaves the owner list as it does
-}
+TLichtKrant::~TLichtKrant() { Classes::FreeInOrder(FStapTimer); }
 
 void TLichtKrant::Start() {
   FStartTekst = Caption();

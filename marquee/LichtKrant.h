@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 
+#include "Classes/Owned.h"
 #include "ExtCtrls.h"
 #include "StdCtrls.h"
 
@@ -49,7 +50,7 @@ class TLichtKrant : public StdCtrls::TLabel {
   std::int32_t FTijdPerStap = 100;
   TRichting FRichting = NaarLinks;
   // Made with the label as its owner; held here so it goes before the label does.
-  ExtCtrls::TTimer* FStapTimer;  // owned through the control's owner list
+  std::unique_ptr<ExtCtrls::TTimer> FStapTimer;  // with the control as its owner
 };
 
 // The designer's registration: puts TLichtKrant on the palette page "Tollenspiegel".

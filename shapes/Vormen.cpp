@@ -81,11 +81,7 @@ TVorm::TVorm(Classes::TComponent* owner) : TGraphicControl(owner) {
   SetWidth(62);
 }
 
-TVorm::~TVorm() {
-  FPen.reset();
-  FBrush.reset();
-  FAchtergrond.reset();
-}
+TVorm::~TVorm() { Classes::FreeInOrder(FPen, FBrush, FAchtergrond); }
 
 void TVorm::SetVorm(TVormen value) {
   if (value == FVorm) return;

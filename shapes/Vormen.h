@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "Classes/Owned.h"
 #include "Controls.h"
 #include "Graphics.h"
 

@@ -105,8 +105,8 @@ System::TClass TGolfTekst::StaticClass() {
 }
 
 TGolfTekst::TGolfTekst(Classes::TComponent* owner) : TGraphicControl(owner) {
-  FKleuren = std::make_unique<TKleuren>();
-  FStapTimer = new ExtCtrls::TTimer(this);
+  FKleuren.Take(0, new TKleuren);
+  FStapTimer = std::make_unique<ExtCtrls::TTimer>(this);
   FStapTimer->SetEnabled(false);
   FTijdPerStap = 100;
   FStapTimer->SetInterval(100);
@@ -119,10 +119,7 @@ TGolfTekst::TGolfTekst(Classes::TComponent* owner) : TGraphicControl(owner) {
   FAutoGolfLengte = true;
 }
 
-TGolfTekst::~TGolfTekst() {
-  FKleuren.reset();
-  delete FStapTimer;  // before the control goes; it leaves the owner list as it does
-}
+TGolfTekst::~TGolfTekst() { Classes::FreeInOrder(FKleuren, FStapTimer); }
 
 // ---- operations ----
 
@@ -213,13 +210,10 @@ std::uint16_t TGolfTekst::SetAantalKleuren() {
 
 TKleuren* TGolfTekst::SetKleuren() {
   if (FAantalKleuren > 0) Invalidate();
-  return FKleuren.get();
+  return FKleuren[0];
 }
 
-void TGolfTekst::AdoptKleuren(TKleuren* value) {
-  if (value == nullptr || value == FKleuren.get()) return;
-  FKleuren.reset(value);
-}
+void TGolfTekst::AdoptKleuren(TKleuren* value) { FKleuren.Take(0, value); }
 
 // ---- painting ----
 
@@ -291,7 +285,7 @@ void TGolfTekst::DrawLetters(const TWave& wave) {
   const std::int64_t middle = (Height() - wave.CellHeight) / 2;
   std::int64_t x = wave.FirstX;
   for (std::int32_t i = 1; i <= count; ++i) {
-    if (FAantalKleuren > 0) canvas.Font().SetColor(FKleuren->GetKleur((i - 1) % colours + 1));
+    if (FAantalKleuren > 0) canvas.Font().SetColor(FKleuren[0]->GetKleur((i - 1) % colours + 1));
     const double lift = std::sin(i * step + FFase) * static_cast<double>(wave.Amplitude);
     const std::int64_t y = middle - System::Round(lift);
     std::string_view letter = caption.substr(static_cast<std::size_t>(i - 1), 1);

@@ -16,6 +16,7 @@
 #include <memory>
 #include <string>
 
+#include "Classes/Owned.h"
 #include "Controls.h"
 #include "ExtCtrls.h"
 #include "StdCtrls.h"
@@ -98,7 +99,7 @@ class TGolfTekst : public Controls::TGraphicControl {
   void SizeOrPlace(TWave& wave);
   void DrawLetters(const TWave& wave);
 
-  ExtCtrls::TTimer* FStapTimer;  // owned through the control's owner list
+  std::unique_ptr<ExtCtrls::TTimer> FStapTimer;  // with the control as its owner
   std::int32_t FTijdPerStap = 0;
   std::int32_t FGolfLengte = 0;
   std::int32_t FRuimteTussenLetters = 0;
@@ -106,7 +107,7 @@ class TGolfTekst : public Controls::TGraphicControl {
   std::uint16_t FAmplitudePercentage = 0;
   bool FAutoSize = false;
   bool FAutoGolfLengte = false;
-  std::unique_ptr<TKleuren> FKleuren;
+  Classes::TTakenOver<TKleuren, 1> FKleuren;
   TFijnheid FFijnheid = 0;
   StdCtrls::TAlignment FAlignment = StdCtrls::taLeftJustify;
   double FFase = 0;
