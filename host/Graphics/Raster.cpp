@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <vector>
 
 #include "Graphics/RasterLines.h"
 #include "Graphics/RasterPictures.h"
@@ -25,10 +24,12 @@ TBox RectToDevice(const Types::TRect& r, const TDrawState& s) {
   return {a.X, a.Y, b.X, b.Y};
 }
 
-std::vector<TPoint64> PointsToDevice(std::span<const Types::TPoint> points, const TDrawState& s) {
-  std::vector<TPoint64> out;
-  out.reserve(points.size());
-  for (Types::TPoint p : points) out.push_back(PointToDevice(p, s));
+// A figure's points convert without allocating.
+using TDevicePoints = TSmallBuffer<TPoint64, 8>;
+
+TDevicePoints PointsToDevice(std::span<const Types::TPoint> points, const TDrawState& s) {
+  TDevicePoints out(points.size());
+  for (std::size_t i = 0; i < points.size(); ++i) out[i] = PointToDevice(points[i], s);
   return out;
 }
 
@@ -199,7 +200,8 @@ void TRasterDevice::Ellipse(const Types::TRect& r, const TDrawState& s) {
 void TRasterDevice::Polygon(std::span<const Types::TPoint> points, const TDrawState& s) {
   TPainter painter(FSurface, s.Clip);
   if (points.empty() || painter.Empty()) return;
-  const std::vector<TPoint64> device = PointsToDevice(points, s);
+  TDevicePoints converted = PointsToDevice(points, s);
+  const std::span<const TPoint64> device = converted.All();
   FillEvenOdd(painter, device, BrushOf(s));
   const TPenSetup pen = PenOf(s);
   if (!pen.Visible) return;
@@ -213,7 +215,8 @@ void TRasterDevice::Polyline(std::span<const Types::TPoint> points, const TDrawS
   TPainter painter(FSurface, s.Clip);
   const TPenSetup pen = PenOf(s);
   if (points.empty() || painter.Empty() || !pen.Visible) return;
-  const std::vector<TPoint64> device = PointsToDevice(points, s);
+  TDevicePoints converted = PointsToDevice(points, s);
+  const std::span<const TPoint64> device = converted.All();
   if (pen.Width > 1)
     DrawWideLines(painter, pen.Line.On, device, false, pen.Width);
   else

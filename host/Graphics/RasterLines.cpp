@@ -1,7 +1,9 @@
 #include "Graphics/RasterLines.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstddef>
 #include <cstdlib>
 #include <limits>
 #include <vector>
@@ -208,24 +210,10 @@ bool CapsuleRow(const TCapsule& c, double y, double radius, double& lo, double& 
   return lo <= hi;
 }
 
-// Room for the segments of a figure without allocating; a longer polyline's go on
-// the heap.
-class TCapsules {
- public:
-  explicit TCapsules(std::size_t segments) {
-    if (segments > FInPlace.size()) FHeap.resize(segments);
-  }
-  std::span<TCapsule> All() { return {Data(), FCount}; }
-  void Add(const TCapsule& c) { Data()[FCount++] = c; }
-
- private:
-  TCapsule* Data() { return FHeap.empty() ? FInPlace.data() : FHeap.data(); }
-  std::array<TCapsule, 8> FInPlace;
-  std::vector<TCapsule> FHeap;
-  std::size_t FCount = 0;
-};
-
-void AddCapsules(TCapsules& capsules, std::span<const TPoint64> points, bool closed, Coord width) {
+// The segments of the polyline through `points` as capsules; returns their number.
+std::size_t AddCapsules(std::span<TCapsule> capsules, std::span<const TPoint64> points, bool closed,
+                        Coord width) {
+  std::size_t count = 0;
   const double shift = width % 2 == 0 ? 0.5 : 0.0, radius = static_cast<double>(width) / 2;
   auto add = [&](TPoint64 a, TPoint64 b) {
     TCapsule c{static_cast<double>(a.X) - shift, static_cast<double>(a.Y) - shift,
@@ -236,13 +224,14 @@ void AddCapsules(TCapsules& capsules, std::span<const TPoint64> points, bool clo
     c.Len2 = dx * dx + dy * dy;
     c.Reach = radius * std::sqrt(c.Len2);
     c.Band = BandWalk(a, b, width, width % 2 == 0 ? 1 : 0);
-    capsules.Add(c);
+    capsules[count++] = c;
   };
   const std::size_t n = points.size();
   for (std::size_t i = 0; i + 1 < n; ++i)
     if (points[i] != points[i + 1]) add(points[i], points[i + 1]);
   if (closed && n > 2 && points[n - 1] != points[0]) add(points[n - 1], points[0]);
-  if (capsules.All().empty() && closed && n > 0) add(points[0], points[0]);
+  if (count == 0 && closed && n > 0) add(points[0], points[0]);
+  return count;
 }
 
 // The pixels lo..hi (real bounds) as a span, kept near the clip so that huge
@@ -303,15 +292,24 @@ Coord DrawThinLine(TPainter& painter, const TLineInk& ink, TPoint64 from, TPoint
       ++offset;
     }
   };
-  if (!ink.Dash) {
-    // Every visible step lies inside the clip: write the pixels directly.
+  if (!ink.Dash && !line.XMajor) {
+    // Every visible step lies inside the clip: write the pixels directly, a row
+    // apart, moving sideways where the line does.
     const TInk on = ink.On;
-    for (Coord i = steps.First; i <= steps.Last; ++i, advance()) {
-      const Coord x = line.XMajor ? line.MajorAt(i) : line.MinorAt(offset);
-      const Coord y = line.XMajor ? line.MinorAt(offset) : line.MajorAt(i);
-      TPixel& p = painter.Row(y)[x];
-      p = (p & on.And) ^ on.Xor;
+    const std::ptrdiff_t down = line.MajorSign * painter.Stride();
+    TPixel* p = painter.Row(line.MajorAt(steps.First)) + line.MinorAt(offset);
+    for (Coord i = steps.First;; ++i) {
+      *p = (*p & on.And) ^ on.Xor;
+      if (i == steps.Last) break;
+      const Coord before = offset;
+      advance();
+      p += offset != before ? down + line.MinorSign : down;
     }
+    return line.Major;
+  }
+  if (!ink.Dash && line.Minor == 0) {
+    const Coord a = line.MajorAt(steps.First), b = line.MajorAt(steps.Last);
+    painter.Paint(line.MinorAt(offset), {std::min(a, b), std::max(a, b)}, ink.On);
     return line.Major;
   }
   if (!line.XMajor) {
@@ -325,8 +323,13 @@ Coord DrawThinLine(TPainter& painter, const TLineInk& ink, TPoint64 from, TPoint
     const Coord row = offset;
     advance();
     if (i == steps.Last || offset != row) {
-      painter.Run(line.MinorAt(row), line.MajorAt(runStart), i - runStart + 1, line.MajorSign,
-                  pos + runStart, ink);
+      if (ink.Dash) {
+        painter.Run(line.MinorAt(row), line.MajorAt(runStart), i - runStart + 1, line.MajorSign,
+                    pos + runStart, ink);
+      } else {
+        const Coord a = line.MajorAt(runStart), b = line.MajorAt(i);
+        painter.Paint(line.MinorAt(row), {std::min(a, b), std::max(a, b)}, ink.On);
+      }
       runStart = i + 1;
     }
   }
@@ -337,11 +340,12 @@ void DrawWideLines(TPainter& painter, TInk ink, std::span<const TPoint64> points
                    Coord width) {
   if (painter.Empty()) return;
   const double radius = static_cast<double>(width) / 2;
-  TCapsules capsules(points.size());
-  AddCapsules(capsules, points, closed, width);
-  if (capsules.All().empty()) return;
+  TSmallBuffer<TCapsule, 8> room(points.size() + 1);
+  const std::span<TCapsule> capsules =
+      room.All().first(AddCapsules(room.All(), points, closed, width));
+  if (capsules.empty()) return;
   double top = std::numeric_limits<double>::infinity(), bottom = -top;
-  for (const TCapsule& c : capsules.All()) {
+  for (const TCapsule& c : capsules) {
     top = std::min({top, c.Ay, c.By});
     bottom = std::max({bottom, c.Ay, c.By});
   }
@@ -350,18 +354,16 @@ void DrawWideLines(TPainter& painter, TInk ink, std::span<const TPoint64> points
   const double lastRow =
       std::min(std::floor(bottom + radius), static_cast<double>(clip.Bottom - 1));
   if (firstRow > lastRow) return;
-  std::array<TSpan, 8> inPlace;
-  std::vector<TSpan> onHeap(capsules.All().size() > inPlace.size() ? capsules.All().size() : 0);
-  const std::span<TSpan> spans = onHeap.empty() ? std::span<TSpan>(inPlace) : onHeap;
+  TSmallBuffer<TSpan, 8> spans(capsules.size());
   for (auto y = static_cast<Coord>(firstRow); y <= static_cast<Coord>(lastRow); ++y) {
     std::size_t count = 0;
     const auto row = static_cast<double>(y);
-    for (TCapsule& c : capsules.All()) {
+    for (TCapsule& c : capsules) {
       if (row < c.Top || row > c.Bottom) continue;  // out of this segment's reach
       TSpan s;
       if (CapsuleSpan(c, y, radius, clip, s) && !s.Empty()) spans[count++] = s;
     }
-    if (count > 0) PaintMerged(painter, y, spans.first(count), ink);
+    if (count > 0) PaintMerged(painter, y, spans.All().first(count), ink);
   }
 }
 

@@ -8,6 +8,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <span>
+#include <vector>
 
 #include "Graphics/GraphicsObjects.h"
 #include "Graphics/Surface.h"
@@ -108,6 +110,23 @@ inline void FillPixels(TPixel* begin, TPixel* end, TPixel value) {
 
 void ApplyInk(TPixel* begin, TPixel* end, TInk ink);
 
+// Room for `size` values of T: in place up to N, on the heap beyond, which no
+// figure needs, so that painting one allocates nothing.
+template <typename T, std::size_t N>
+class TSmallBuffer {
+ public:
+  explicit TSmallBuffer(std::size_t size) : FSize(size) {
+    if (size > N) FHeap.resize(size);
+  }
+  std::span<T> All() { return {FSize > N ? FHeap.data() : FInPlace.data(), FSize}; }
+  T& operator[](std::size_t i) { return All()[i]; }
+
+ private:
+  std::size_t FSize;
+  std::array<T, N> FInPlace{};
+  std::vector<T> FHeap;
+};
+
 class TPainter {
  public:
   // Draws only inside `clip` intersected with the surface.
@@ -118,6 +137,8 @@ class TPainter {
   bool RowVisible(Coord y) const { return y >= FClip.Top && y < FClip.Bottom; }
   // Row y of the surface; only for rows inside the clip.
   TPixel* Row(Coord y) { return FSurface.Row(static_cast<int>(y)); }
+  // Pixels from one row to the next.
+  std::ptrdiff_t Stride() const { return FSurface.Stride(); }
   bool Draws(const TSurface& surface) const { return &surface == &FSurface; }
   // The part of `span` inside the clip's columns (maybe empty).
   TSpan Visible(TSpan span) const {

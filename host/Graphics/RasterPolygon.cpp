@@ -1,7 +1,7 @@
 #include "Graphics/RasterPolygon.h"
 
 #include <algorithm>
-#include <vector>
+#include <cstddef>
 
 namespace Graphics::Raster {
 
@@ -21,6 +21,7 @@ struct TEdge {
   Coord Step = 0, StepRest = 0, Denominator = 0;  // dx = Step * D + StepRest
   Coord Pixel = 0, Slack = 0;
 
+  TEdge() = default;
   TEdge(TPoint64 a, TPoint64 b) : Upper(a.Y < b.Y ? a : b), Lower(a.Y < b.Y ? b : a) {
     Top = Upper.Y;
     Bottom = Lower.Y;
@@ -49,46 +50,63 @@ struct TEdge {
 
 }  // namespace
 
-void FillEvenOdd(TPainter& painter, std::span<const TPoint64> points, const TBrushFill& brush) {
-  if (!brush.Visible() || painter.Empty() || points.size() < 3) return;
-  std::vector<TEdge> edges;
+namespace {
+
+// Puts the edges crossing rows in `edges`, sorted by their top row; returns their
+// number.
+std::size_t SortedEdges(std::span<const TPoint64> points, std::span<TEdge> edges) {
+  std::size_t count = 0;
   for (std::size_t i = 0; i < points.size(); ++i) {
     const TPoint64 a = points[i], b = points[(i + 1) % points.size()];
-    if (a.Y != b.Y) edges.emplace_back(a, b);
+    if (a.Y != b.Y) edges[count++] = TEdge(a, b);
   }
-  if (edges.empty()) return;
-  std::sort(edges.begin(), edges.end(),
+  std::sort(edges.begin(), edges.begin() + static_cast<std::ptrdiff_t>(count),
             [](const TEdge& a, const TEdge& b) { return a.Top < b.Top; });
+  return count;
+}
+
+}  // namespace
+
+void FillEvenOdd(TPainter& painter, std::span<const TPoint64> points, const TBrushFill& brush) {
+  if (!brush.Visible() || painter.Empty() || points.size() < 3) return;
+  TSmallBuffer<TEdge, 8> room(points.size());
+  const std::span<TEdge> edges = room.All().first(SortedEdges(points, room.All()));
+  if (edges.empty()) return;
   Coord top = edges.front().Top, bottom = top;
   for (const TEdge& e : edges) bottom = std::max(bottom, e.Bottom);
   const Coord first = std::max(top, painter.Clip().Top);
   const Coord last = std::min(bottom, painter.Clip().Bottom) - 1;
 
-  std::vector<TEdge*> active;
-  std::vector<Coord> crossings;
-  std::size_t next = 0;
+  TSmallBuffer<TEdge*, 8> activeRoom(edges.size());
+  TSmallBuffer<Coord, 8> crossingRoom(edges.size());
+  const std::span<TEdge*> actives = activeRoom.All();
+  const std::span<Coord> crossings = crossingRoom.All();
+  std::size_t active = 0, next = 0;
   Coord change = first;  // the next row where an edge joins or leaves
   for (Coord y = first; y <= last; ++y) {
     if (y >= change) {
       // Edges join on the first visible row they cross and leave after their last.
-      std::erase_if(active, [y](const TEdge* e) { return e->Bottom <= y; });
+      const std::span<TEdge*> was = actives.first(active);
+      active = static_cast<std::size_t>(
+          std::remove_if(was.begin(), was.end(), [y](const TEdge* e) { return e->Bottom <= y; }) -
+          was.begin());
       for (; next < edges.size() && edges[next].Top <= y; ++next) {
         if (edges[next].Bottom <= y) continue;
         edges[next].StartAt(y);
-        active.push_back(&edges[next]);
+        actives[active++] = &edges[next];
       }
       change = next < edges.size() ? edges[next].Top : bottom;
-      for (const TEdge* e : active) change = std::min(change, e->Bottom);
+      for (const TEdge* e : actives.first(active)) change = std::min(change, e->Bottom);
     }
-    crossings.clear();
-    for (TEdge* e : active) {
-      // Insertion sort: a row rarely crosses more than a few edges.
-      auto at = crossings.end();
-      while (at != crossings.begin() && *(at - 1) > e->Pixel) --at;
-      crossings.insert(at, e->Pixel);
+    // Insertion sort: a row rarely crosses more than a few edges.
+    for (std::size_t i = 0; i < active; ++i) {
+      TEdge* e = actives[i];
+      std::size_t at = i;
+      for (; at > 0 && crossings[at - 1] > e->Pixel; --at) crossings[at] = crossings[at - 1];
+      crossings[at] = e->Pixel;
       e->NextRow();
     }
-    for (std::size_t i = 0; i + 1 < crossings.size(); i += 2)
+    for (std::size_t i = 0; i + 1 < active; i += 2)
       painter.Fill(y, {crossings[i], crossings[i + 1] - 1}, brush);
   }
 }
