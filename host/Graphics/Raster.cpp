@@ -228,10 +228,9 @@ void TRasterDevice::LineTo(Types::TPoint from, Types::TPoint to, const TDrawStat
   Polyline(ends, s);
 }
 
+// Text::Draw keeps to the surface itself: the state goes on uncopied.
 void TRasterDevice::TextOut(int x, int y, std::string_view text, const TDrawState& s) {
-  TDrawState clipped = s;
-  clipped.Clip = s.Clip.Intersect(FSurface.Bounds());
-  Text::Draw(FSurface, x, y, text, clipped);
+  Text::Draw(FSurface, x, y, text, s);
 }
 
 void TRasterDevice::Draw(int x, int y, const TPicture& picture, const TDrawState& s) {

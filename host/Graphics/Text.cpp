@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "Graphics/GlyphCache.h"
+#include "Graphics/RasterPaint.h"
 #include "Graphics/TextFaces.h"
 
 namespace Graphics::Text {
@@ -153,7 +154,7 @@ void DrawGlyph(TSurface& surface, const Types::TRect& clip, Wide x, Wide y, cons
       gy + g.Rows <= clip.Bottom) {
     for (const TSpan& s : spans) {
       TPixel* row = surface.Row(gy + s.Row) + gx;
-      std::fill(row + s.Left, row + s.Right, ink);
+      Raster::FillPixels(row + s.Left, row + s.Right, ink);
     }
     return;
   }
@@ -162,7 +163,7 @@ void DrawGlyph(TSurface& surface, const Types::TRect& clip, Wide x, Wide y, cons
     if (py < clip.Top || py >= clip.Bottom) continue;
     int left = std::max(gx + s.Left, clip.Left);
     int right = std::min(gx + s.Right, clip.Right);
-    if (left < right) std::fill(surface.Row(py) + left, surface.Row(py) + right, ink);
+    Raster::FillPixels(surface.Row(py) + left, surface.Row(py) + right, ink);
   }
 }
 
@@ -224,7 +225,8 @@ void DrawFace(TSurface& surface, const Types::TRect& clip, Wide left, Wide top,
       DrawGlyph(surface, clip, pen + g.Left, baseline - g.Top, g, glyphs.Spans(g), ink);
     pen += g.Advance;
   }
-  DrawLines(surface, at, FaceLines(font), s, ink);
+  if (s.Font.Style.Contains(fsUnderline) || s.Font.Style.Contains(fsStrikeOut))
+    DrawLines(surface, at, FaceLines(font), s, ink);
 }
 
 }  // namespace
