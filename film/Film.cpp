@@ -5,9 +5,9 @@
 
 #include "Dialogs.h"
 #include "ExtDlgs.h"
-#include "FileNames.h"
 #include "Forms.h"
 #include "MMSystem.h"
+#include "SysUtils.h"
 
 namespace Film {
 

@@ -5,7 +5,6 @@
 
 #include "ExtCtrls.h"
 #include "Platform/Clock.h"
-#include "Platform/Window.h"
 
 namespace Forms {
 
@@ -217,18 +216,6 @@ void TApplication::Run() {
     }
     RunUntil(FEventSource ? std::numeric_limits<std::int64_t>::max() : *queue.NextDue());
   }
-}
-
-void TApplication::Run(TForm& mainForm) {
-  Platform::TWindow window(mainForm);
-  TEventSource* previous = FEventSource;
-  FEventSource = &window;
-  struct TRestore {
-    TApplication& App;
-    TEventSource* Source;
-    ~TRestore() { App.FEventSource = Source; }
-  } restore{*this, previous};
-  Run();
 }
 
 const std::string& TApplication::ExeName() const {

@@ -107,7 +107,8 @@ class TApplication : public Classes::TComponent {
   // Runs until Terminate, or until nothing more can happen.
   void Run();
   // Shows `mainForm` in a window of its own and runs until that window is closed;
-  // raises SysUtils::Exception when there is no display.
+  // raises SysUtils::Exception when there is no display. (Carried out with the
+  // window, Forms/Window.cpp.)
   void Run(TForm& mainForm);
   void Terminate() { FTerminated = true; }
   bool Terminated() const { return FTerminated; }

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "FileNames.h"
 #include "Platform/Sound.h"
+#include "SysUtils.h"
 
 namespace MMSystem {
 

@@ -60,7 +60,7 @@ Windows::HINSTANCE HostHandle() {
 }  // namespace
 
 void PackageLoad(PackageInfo table) {
-  SysInit::TraceLoaderCall({"PackageLoad", table, {}, table->UnitCount});
+  Windows::TraceLoaderCall({"PackageLoad", table, {}, table->UnitCount});
   for (std::int32_t i = 0; i < table->UnitCount; ++i) {
     try {
       Run(table->UnitInfo[i].Init);
@@ -77,7 +77,7 @@ void PackageLoad(PackageInfo table) {
 }
 
 void PackageUnload(PackageInfo table) {
-  SysInit::TraceLoaderCall({"PackageUnload", table, {}, table->UnitCount});
+  Windows::TraceLoaderCall({"PackageUnload", table, {}, table->UnitCount});
   std::exception_ptr first;
   for (std::int32_t i = table->UnitCount; i-- > 0;) {
     try {
@@ -91,12 +91,12 @@ void PackageUnload(PackageInfo table) {
 
 void InitializeUnit(TUnitRecord& unit) {
   ++unit.Count;
-  SysInit::TraceLoaderCall({"Initialization", nullptr, std::string(unit.Name), unit.Count});
+  Windows::TraceLoaderCall({"Initialization", nullptr, std::string(unit.Name), unit.Count});
 }
 
 void FinalizeUnit(TUnitRecord& unit) {
   if (unit.Count > 0) --unit.Count;
-  SysInit::TraceLoaderCall({"Finalization", nullptr, std::string(unit.Name), unit.Count});
+  Windows::TraceLoaderCall({"Finalization", nullptr, std::string(unit.Name), unit.Count});
 }
 
 std::string_view HostUnitName(THostUnit unit) {

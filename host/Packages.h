@@ -135,11 +135,3 @@ bool IsPackageLoaded(std::string_view name);
 TPackageInfo ReadPackageInfo(Windows::HMODULE module, const std::string& what);
 
 }  // namespace Packages
-
-namespace SysUtils {
-
-// Raise EPackageError with a message that names the package.
-Windows::HMODULE LoadPackage(const std::string& path);
-void UnloadPackage(Windows::HMODULE module);
-
-}  // namespace SysUtils

@@ -15,16 +15,6 @@
 
 #include "SysUtils.h"
 
-namespace SysUtils {
-
-// A package that cannot be loaded or unloaded; the message names the package.
-class EPackageError : public Exception {
- public:
-  using Exception::Exception;
-};
-
-}  // namespace SysUtils
-
 namespace Packages {
 
 // Package flags.

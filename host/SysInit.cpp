@@ -12,12 +12,6 @@ namespace {
 // initialisation of the host has run, and unregister after it is undone.
 TLibModule* gModuleList = nullptr;
 
-TLoaderTrace& Trace() {
-  // Never destroyed: libraries still report while the process ends.
-  static auto* trace = new TLoaderTrace;
-  return *trace;
-}
-
 void Attach(TLibModule& module, HINSTANCE ownInstance) {
   char path[kModuleFileNameSize] = {};
   Windows::GetModuleFileNameA(ownInstance, path, kModuleFileNameSize);
@@ -46,7 +40,7 @@ std::string Upper(std::string_view s) {
 }  // namespace
 
 void RegisterModule(TLibModule* module) {
-  TraceLoaderCall({"RegisterModule", module->Instance, {}, 0});
+  Windows::TraceLoaderCall({"RegisterModule", module->Instance, {}, 0});
   for (TLibModule* m = gModuleList; m != nullptr; m = m->Next)
     if (m == module) return;
   module->Next = gModuleList;
@@ -54,7 +48,7 @@ void RegisterModule(TLibModule* module) {
 }
 
 void UnregisterModule(TLibModule* module) {
-  TraceLoaderCall({"UnregisterModule", module->Instance, {}, 0});
+  Windows::TraceLoaderCall({"UnregisterModule", module->Instance, {}, 0});
   for (TLibModule** link = &gModuleList; *link != nullptr; link = &(*link)->Next) {
     if (*link == module) {
       *link = module->Next;
@@ -79,7 +73,7 @@ HINSTANCE FindResourceHInstance(HINSTANCE instance) {
 
 BOOL LibraryEntry(TLibModule& module, HINSTANCE& ownInstance, HINSTANCE instance, DWORD reason,
                   void* /*reserved*/) {
-  TraceLoaderCall({"LibraryEntry", instance, {}, static_cast<long>(reason)});
+  Windows::TraceLoaderCall({"LibraryEntry", instance, {}, static_cast<long>(reason)});
   module.Instance = instance;
   ownInstance = instance;
   module.CodeInstance = nullptr;
@@ -125,18 +119,8 @@ HINSTANCE LoadResourceModule(const char* moduleName) {
     found = Windows::LoadLibraryA(candidate.c_str());
     if (found != nullptr) break;
   }
-  TraceLoaderCall({"LoadResourceModule", found, moduleName, 0});
+  Windows::TraceLoaderCall({"LoadResourceModule", found, moduleName, 0});
   return found;
-}
-
-TLoaderTrace SetLoaderTrace(TLoaderTrace trace) {
-  TLoaderTrace previous = std::move(Trace());
-  Trace() = std::move(trace);
-  return previous;
-}
-
-void TraceLoaderCall(TLoaderCall call) {
-  if (Trace()) Trace()(call);
 }
 
 }  // namespace SysInit

@@ -14,14 +14,10 @@
 // The code lives in vcl40, but each library passes its own record and its own
 // instance variable, so the work is done as if each had its own copy of the unit.
 //
-// Observing the loader: SetLoaderTrace installs a handler that sees every call of
-// the loader interface (the entry point, the module list, the platform's library
-// calls, unit initialisation) in the order they happen. Tests read it; nothing
-// else depends on it.
+// Each step reports to the loader trace (Windows::SetLoaderTrace).
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -78,19 +74,5 @@ HINSTANCE LoadResourceModule(const char* moduleName);
 std::vector<std::string> ResourceModuleCandidates(std::string_view moduleName,
                                                   std::string_view language);
 std::string UserLanguage();  // the setting LoadResourceModule reads, "" for none
-
-// ---- the loader trace ----
-
-struct TLoaderCall {
-  std::string Call;              // "LibraryEntry", "RegisterModule", "FreeLibrary", ...
-  const void* Handle = nullptr;  // the module (or, for units, nothing)
-  std::string Text;              // a path, an export or unit name, a reason
-  long Value = 0;                // a reason, or a unit's count after the call
-};
-using TLoaderTrace = std::function<void(const TLoaderCall&)>;
-
-// Installs `trace` (empty: none) and returns the one it replaces.
-TLoaderTrace SetLoaderTrace(TLoaderTrace trace);
-void TraceLoaderCall(TLoaderCall call);
 
 }  // namespace SysInit

@@ -1,13 +1,24 @@
-// Exceptions, time of day and file-name helpers of the run-time library.
+// The run-time library: exceptions, names compared as the host compares them, time
+// of day, file names and loading packages.
 //
 // Time is read from the application's clock (Platform::TClock), so tests and the
 // renderer decide what `Now` returns.
+//
+// File names are kept as the user wrote them, with "\" or "/" as separators, so
+// films and forms made on the platform keep their names. Only where a name touches
+// the disk is it turned into the native form, by NativePath.
+//
+// LoadPackage and UnloadPackage are declared here, where programs look for them,
+// and carried out by the package loader (Packages.h), a layer above.
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+
+#include "Windows.h"
 
 namespace SysUtils {
 
@@ -20,6 +31,12 @@ class Exception : public std::runtime_error {
 };
 
 class EConvertError : public Exception {
+ public:
+  using Exception::Exception;
+};
+
+// A package that cannot be loaded or unloaded; the message names the package.
+class EPackageError : public Exception {
  public:
   using Exception::Exception;
 };
@@ -56,5 +73,38 @@ std::string TimeToStr(TDateTime time);
 // Milliseconds since the Unix epoch in local time, as the clock keeps it.
 TDateTime MillisecondsToDateTime(std::int64_t ms);
 std::int64_t DateTimeToMilliseconds(TDateTime time);
+
+// ---- file names ----
+
+// `path` with every "\" and "/" made the native separator. Nothing else changes:
+// a doubled separator stays doubled (the disk reads it as one), and a name that
+// meant a backslash as a character gives that up, as the platform itself would.
+std::string NativePath(const std::string& path);
+
+// Whether `name` names a regular file that exists (a folder does not count); "\"
+// and "/" both separate folders. An empty name, or one holding a NUL, names none.
+bool FileExists(const std::string& name);
+
+// The file's own name: what follows the last "\" or "/" (or the drive of a name
+// like "C:a.bmp"), as written.
+std::string ExtractFileName(const std::string& name);
+// The folder part, up to and including that last separator; "" when there is none.
+std::string ExtractFilePath(const std::string& name);
+
+// The run-time library passes every name it was asked to open and found missing
+// (a picture file, a sound file) to the missing-file hook, when one is set, so a
+// program can report what its forms name but lacks. The library itself goes on as
+// it always does (an exception, the default sound).
+using TMissingFileHook = std::function<void(const std::string& name)>;
+// Sets the hook; an empty one removes it.
+void SetMissingFileHook(TMissingFileHook hook);
+void ReportMissingFile(const std::string& name);
+
+// ---- packages ----
+
+// Loads the package file `path` and starts it, or unloads it; both raise
+// EPackageError with a message that names the package.
+Windows::HMODULE LoadPackage(const std::string& path);
+void UnloadPackage(Windows::HMODULE module);
 
 }  // namespace SysUtils

@@ -2,33 +2,12 @@
 
 #include <dlfcn.h>
 #include <link.h>
+#include <strings.h>
 
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <iterator>
-
-#include "Graphics/Canvas.h"
-#include "Graphics/Text.h"
-#include "SysInit.h"
-#include "SysUtils.h"
-
-namespace Windows {
-
-BOOL GetTextMetricsA(HDC dc, TEXTMETRICA* tm) {
-  if (dc == nullptr || dc->Canvas == nullptr || tm == nullptr) return 0;
-  Graphics::Text::TTextMetrics m = Graphics::Text::Metrics(dc->Canvas->Font().Data());
-  tm->tmHeight = m.Height;
-  tm->tmAscent = m.Ascent;
-  tm->tmDescent = m.Descent;
-  tm->tmInternalLeading = m.InternalLeading;
-  tm->tmExternalLeading = m.ExternalLeading;
-  tm->tmAveCharWidth = m.AveCharWidth;
-  tm->tmMaxCharWidth = m.MaxCharWidth;
-  return 1;
-}
-
-}  // namespace Windows
 
 // ---- libraries ----
 
@@ -42,6 +21,12 @@ struct TLoadedLibrary {
   HMODULE Module;
   void* Handle;  // from dlopen, one per LoadLibraryA
 };
+
+TLoaderTrace& Trace() {
+  // Never destroyed: libraries still report while the process ends.
+  static auto* trace = new TLoaderTrace;
+  return *trace;
+}
 
 std::vector<TLoadedLibrary>& LoadedLibraries() {
   // Never destroyed: a library's unload hook may free its resource module while
@@ -101,7 +86,7 @@ void* OwnSymbol(HMODULE module, const char* name) {
 bool SameId(const TResourceId& a, const TResourceId& b) {
   if (a.Id != 0 || b.Id != 0) return a.Id == b.Id;
   if (a.Text == nullptr || b.Text == nullptr) return false;
-  return SysUtils::SameText(a.Text, b.Text);
+  return strcasecmp(a.Text, b.Text) == 0;  // as the platform compares resource names
 }
 
 HRSRC Find(HMODULE module, const TResourceId& type, const TResourceId& name, const WORD* language) {
@@ -129,7 +114,7 @@ DWORD GetModuleFileNameA(HMODULE module, LPSTR buffer, DWORD size) {
     buffer[length] = '\0';
     result = length < path.size() ? size : static_cast<DWORD>(length);
   }
-  SysInit::TraceLoaderCall({"GetModuleFileNameA", module, path, static_cast<long>(size)});
+  TraceLoaderCall({"GetModuleFileNameA", module, path, static_cast<long>(size)});
   return result;
 }
 
@@ -138,7 +123,7 @@ HMODULE LoadLibraryA(LPCSTR fileName) {
   std::error_code ec;
   if (path.find('/') != std::string::npos)
     path = fs::absolute(path, ec).lexically_normal().string();
-  SysInit::TraceLoaderCall({"LoadLibraryA", nullptr, path, 0});
+  TraceLoaderCall({"LoadLibraryA", nullptr, path, 0});
   void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
   HMODULE module = nullptr;
   if (handle == nullptr) {
@@ -154,7 +139,7 @@ HMODULE LoadLibraryA(LPCSTR fileName) {
 }
 
 BOOL FreeLibrary(HMODULE module) {
-  SysInit::TraceLoaderCall({"FreeLibrary", module, {}, 0});
+  TraceLoaderCall({"FreeLibrary", module, {}, 0});
   auto& libraries = LoadedLibraries();
   for (auto it = libraries.rbegin(); it != libraries.rend(); ++it) {
     if (it->Module != module) continue;
@@ -169,7 +154,7 @@ BOOL FreeLibrary(HMODULE module) {
 std::string LastLoadError() { return gLastLoadError; }
 
 FARPROC GetProcAddress(HMODULE module, LPCSTR name) {
-  SysInit::TraceLoaderCall({"GetProcAddress", module, name, 0});
+  TraceLoaderCall({"GetProcAddress", module, name, 0});
   if (const TModuleDirectory* directory = ModuleDirectory(module))
     for (const TExportTable* table : directory->Exports)
       for (const TExportEntry& entry : *table)
@@ -209,5 +194,15 @@ HGLOBAL LoadResource(HMODULE, HRSRC resource) {
 }
 
 const void* LockResource(HGLOBAL data) { return data; }
+
+TLoaderTrace SetLoaderTrace(TLoaderTrace trace) {
+  TLoaderTrace previous = std::move(Trace());
+  Trace() = std::move(trace);
+  return previous;
+}
+
+void TraceLoaderCall(TLoaderCall call) {
+  if (Trace()) Trace()(call);
+}
 
 }  // namespace Windows

@@ -1,5 +1,5 @@
-// The few platform calls the controls make by name, with their contracts, and
-// the platform's library calls over the dynamic loader.
+// The platform's library calls over the dynamic loader, with their contracts, and
+// the loader trace. (The drawing calls made by name are in WinGdi.h.)
 //
 // Libraries: a module handle (HMODULE, HINSTANCE) is the address the library is
 // mapped at, as on the platform, so a library finds its own handle from any of
@@ -8,17 +8,19 @@
 // TModuleDirectory), holding an export directory and a resource directory:
 // exports under names the dynamic linker cannot carry ("@" marks a symbol version
 // there) and resources looked up by type, name and language.
+//
+// Observing the loader: SetLoaderTrace installs a handler that sees every call of
+// the loader interface (the library calls here, and above them the entry point,
+// the module list and unit initialisation) in the order they happen. Tests read
+// it; nothing else depends on it.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <vector>
-
-namespace Graphics {
-class TCanvas;
-}
 
 namespace Windows {
 
@@ -30,25 +32,6 @@ using DWORD = std::uint32_t;
 using LPSTR = char*;
 using LPCSTR = const char*;
 using LPVOID = void*;
-
-// A device context: a canvas with its current font selected.
-struct HDC__ {
-  Graphics::TCanvas* Canvas = nullptr;
-};
-using HDC = HDC__*;
-
-struct TEXTMETRICA {
-  LONG tmHeight = 0;
-  LONG tmAscent = 0;
-  LONG tmDescent = 0;
-  LONG tmInternalLeading = 0;
-  LONG tmExternalLeading = 0;
-  LONG tmAveCharWidth = 0;
-  LONG tmMaxCharWidth = 0;
-};
-
-// Fills `tm` with the metrics of the font selected into `dc`; 0 when either is null.
-BOOL GetTextMetricsA(HDC dc, TEXTMETRICA* tm);
 
 // ---- libraries ----
 
@@ -143,5 +126,19 @@ HRSRC FindResourceExA(HMODULE module, TResourceId type, TResourceId name, WORD l
 DWORD SizeofResource(HMODULE module, HRSRC resource);
 HGLOBAL LoadResource(HMODULE module, HRSRC resource);
 const void* LockResource(HGLOBAL data);
+
+// ---- the loader trace ----
+
+struct TLoaderCall {
+  std::string Call;              // "LibraryEntry", "RegisterModule", "FreeLibrary", ...
+  const void* Handle = nullptr;  // the module (or, for units, nothing)
+  std::string Text;              // a path, an export or unit name, a reason
+  long Value = 0;                // a reason, or a unit's count after the call
+};
+using TLoaderTrace = std::function<void(const TLoaderCall&)>;
+
+// Installs `trace` (empty: none) and returns the one it replaces.
+TLoaderTrace SetLoaderTrace(TLoaderTrace trace);
+void TraceLoaderCall(TLoaderCall call);
 
 }  // namespace Windows

@@ -3,7 +3,6 @@
 #include <filesystem>
 #include <iostream>
 
-#include "FileNames.h"
 #include "SysUtils.h"
 
 namespace Tools {

@@ -4,8 +4,8 @@
 
 #include "FormFiles.h"
 #include "FormRun.h"
+#include "Forms/Window.h"
 #include "Graphics/PictureFiles.h"
-#include "Platform/Window.h"
 #include "Tollenspiegel.h"
 
 namespace Tools {
@@ -23,7 +23,7 @@ namespace {
 
 // Lets the first timers fire and their paints show, and gives the picture shown.
 Graphics::TSurface FirstPicture(Forms::TForm& form) {
-  Platform::TWindow window(form);
+  Forms::TWindow window(form);
   Forms::Application().SetEventSource(&window);
   Forms::Application().RunFor(200);
   Forms::Application().SetEventSource(nullptr);

@@ -7,7 +7,7 @@
 
 #include "DsgnIntf.h"
 #include "System.h"
-#include "Windows.h"
+#include "WinGdi.h"
 
 namespace GolfTekst {
 

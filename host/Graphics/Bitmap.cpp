@@ -1,8 +1,8 @@
 #include "Graphics/Bitmap.h"
 
-#include "FileNames.h"
 #include "Graphics/BmpFile.h"
 #include "Graphics/Raster.h"
+#include "SysUtils.h"
 
 namespace Graphics {
 

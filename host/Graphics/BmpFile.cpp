@@ -8,8 +8,8 @@
 #include <memory>
 #include <vector>
 
-#include "FileNames.h"
 #include "Graphics/BmpDecode.h"
+#include "SysUtils.h"
 
 namespace Graphics {
 

@@ -13,8 +13,7 @@ System::TClass TCanvas::StaticClass() {
 TCanvas::TCanvas()
     : FPen(std::make_unique<TPen>()),
       FBrush(std::make_unique<TBrush>()),
-      FFont(std::make_unique<TFont>()),
-      FDC{this} {
+      FFont(std::make_unique<TFont>()) {
   FState.Pen = FPen->Data();
   FState.Brush = FBrush->Data();
   FState.Font = FFont->Data();

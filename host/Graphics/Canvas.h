@@ -15,7 +15,6 @@
 #include "Graphics/Device.h"
 #include "Graphics/GraphicsObjects.h"
 #include "Types.h"
-#include "Windows.h"
 
 namespace Graphics {
 
@@ -66,8 +65,9 @@ class TCanvas : public Classes::TPersistent {
   void Draw(int x, int y, const TBitmap& bitmap);
   void StretchDraw(const Types::TRect& r, const TBitmap& bitmap);
 
-  // A device context with this canvas's font selected.
-  Windows::HDC Handle() { return &FDC; }
+  // The device context of the platform's drawing calls (Windows::HDC, WinGdi.h):
+  // the canvas itself, with its font selected.
+  TCanvas* Handle() { return this; }
 
  private:
   void PenChanged(System::TObject*);
@@ -80,7 +80,6 @@ class TCanvas : public Classes::TPersistent {
   TDevice* FDevice = nullptr;
   TDrawState FState;
   Types::TPoint FPenPos;
-  Windows::HDC__ FDC;
 };
 
 }  // namespace Graphics

@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <numbers>
 
-#include "Classes/Strings.h"
+#include "SysUtils.h"
 
 namespace Platform {
 
@@ -147,7 +147,7 @@ const TWave& DefaultSound() {
 
 const TWave* ConfiguredSound(std::string_view name) {
   for (const TConfigured& s : ConfiguredSounds())
-    if (Classes::CompareText(s.Name, name) == 0) return &s.Wave;
+    if (SysUtils::SameText(s.Name, name)) return &s.Wave;
   return nullptr;
 }
 

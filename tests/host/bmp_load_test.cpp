@@ -9,9 +9,9 @@
 #include <iterator>
 #include <random>
 
-#include "FileNames.h"
 #include "Graphics/Bitmap.h"
 #include "Graphics/BmpFile.h"
+#include "SysUtils.h"
 #include "host/bmp_builder.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <fstream>
 #include <string>
 
-#include "FileNames.h"
+#include "SysUtils.h"
 
 namespace {
 

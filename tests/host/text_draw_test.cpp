@@ -9,7 +9,7 @@
 #include "Graphics/GlyphCache.h"
 #include "Graphics/Raster.h"
 #include "Graphics/Text.h"
-#include "Windows.h"
+#include "WinGdi.h"
 #include "support/Pixels.h"
 
 namespace {

@@ -13,7 +13,7 @@
 #include "Graphics/Text.h"
 #include "Graphics/TextFaces.h"
 #include "SysUtils.h"
-#include "Windows.h"
+#include "WinGdi.h"
 #include "support/Pixels.h"
 
 namespace {

@@ -47,16 +47,16 @@ class TTraceRecorder {
  public:
   TTraceRecorder() {
     FPrevious =
-        SysInit::SetLoaderTrace([this](const SysInit::TLoaderCall& c) { FCalls.push_back(c); });
+        Windows::SetLoaderTrace([this](const Windows::TLoaderCall& c) { FCalls.push_back(c); });
   }
-  ~TTraceRecorder() { SysInit::SetLoaderTrace(std::move(FPrevious)); }
+  ~TTraceRecorder() { Windows::SetLoaderTrace(std::move(FPrevious)); }
   TTraceRecorder(const TTraceRecorder&) = delete;
   TTraceRecorder& operator=(const TTraceRecorder&) = delete;
 
-  const std::vector<SysInit::TLoaderCall>& Calls() const { return FCalls; }
+  const std::vector<Windows::TLoaderCall>& Calls() const { return FCalls; }
   // The calls of the given kinds, in order.
-  std::vector<SysInit::TLoaderCall> Only(std::initializer_list<std::string_view> kinds) const {
-    std::vector<SysInit::TLoaderCall> out;
+  std::vector<Windows::TLoaderCall> Only(std::initializer_list<std::string_view> kinds) const {
+    std::vector<Windows::TLoaderCall> out;
     for (const auto& c : FCalls)
       for (std::string_view k : kinds)
         if (c.Call == k) out.push_back(c);
@@ -65,8 +65,8 @@ class TTraceRecorder {
   void Clear() { FCalls.clear(); }
 
  private:
-  std::vector<SysInit::TLoaderCall> FCalls;
-  SysInit::TLoaderTrace FPrevious;
+  std::vector<Windows::TLoaderCall> FCalls;
+  Windows::TLoaderTrace FPrevious;
 };
 
 // A fresh folder, removed with what it holds.

@@ -25,7 +25,7 @@ class LoadPackage : public ::testing::Test {
   TLanguage FLanguage{"nl_NL.UTF-8"};
 };
 
-std::vector<std::string> CallNames(const std::vector<SysInit::TLoaderCall>& calls) {
+std::vector<std::string> CallNames(const std::vector<Windows::TLoaderCall>& calls) {
   std::vector<std::string> names;
   for (const auto& c : calls) names.push_back(c.Call);
   return names;

@@ -4,6 +4,9 @@
 // (OnPresent) updates just that area of the texture and shows the frame. Input
 // arrives through Pump, which the application's loop calls while it waits for the
 // next timer.
+//
+// The window stands above the rest of Forms, so TApplication::Run(TForm&), which
+// opens one, is carried out here.
 #pragma once
 
 #include <memory>
@@ -15,12 +18,12 @@ struct SDL_Window;
 struct SDL_Renderer;
 struct SDL_Texture;
 
-namespace Platform {
+namespace Forms {
 
-class TWindow final : public Forms::TEventSource {
+class TWindow final : public TEventSource {
  public:
   // Opens a window for `form`; raises SysUtils::Exception when there is no display.
-  explicit TWindow(Forms::TForm& form);
+  explicit TWindow(TForm& form);
   ~TWindow() override;
   TWindow(const TWindow&) = delete;
   TWindow& operator=(const TWindow&) = delete;
@@ -35,11 +38,11 @@ class TWindow final : public Forms::TEventSource {
   void Present(const Types::TRect& area);
   bool Handle(const void* event);
 
-  Forms::TForm& FForm;
+  TForm& FForm;
   SDL_Window* FWindow = nullptr;
   SDL_Renderer* FRenderer = nullptr;
   SDL_Texture* FTexture = nullptr;
   int FFramesShown = 0;
 };
 
-}  // namespace Platform
+}  // namespace Forms

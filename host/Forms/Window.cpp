@@ -1,12 +1,13 @@
-#include "Platform/Window.h"
+#include "Forms/Window.h"
 
 #include <SDL.h>
 
 #include <algorithm>
 
 #include "Platform/Clock.h"
+#include "SysUtils.h"
 
-namespace Platform {
+namespace Forms {
 
 namespace {
 [[noreturn]] void Fail(const std::string& what) {
@@ -31,7 +32,7 @@ Controls::TShiftState ShiftOf() {
 }
 }  // namespace
 
-TWindow::TWindow(Forms::TForm& form) : FForm(form) {
+TWindow::TWindow(TForm& form) : FForm(form) {
   if (!SDL_getenv("DISPLAY") && !SDL_getenv("WAYLAND_DISPLAY") && !SDL_getenv("SDL_VIDEODRIVER"))
     throw SysUtils::Exception("no display to show the form on (is DISPLAY set?)");
   if (SDL_Init(SDL_INIT_VIDEO) != 0) Fail("no display to show the form on");
@@ -106,7 +107,7 @@ bool TWindow::Pump(std::optional<std::int64_t> untilMs) {
   SDL_Event e;
   while (SDL_PollEvent(&e))
     if (!Handle(&e)) return false;
-  std::int64_t now = Clock().NowMs();
+  std::int64_t now = Platform::Clock().NowMs();
   if (untilMs && *untilMs <= now) return true;
   int wait = untilMs ? static_cast<int>(std::min<std::int64_t>(*untilMs - now, 1 << 30)) : -1;
   if (wait < 0 ? SDL_WaitEvent(&e) : SDL_WaitEventTimeout(&e, wait)) {
@@ -122,4 +123,16 @@ Graphics::TSurface TWindow::ReadBack() const {
   return s;
 }
 
-}  // namespace Platform
+void TApplication::Run(TForm& mainForm) {
+  TWindow window(mainForm);
+  TEventSource* previous = FEventSource;
+  FEventSource = &window;
+  struct TRestore {
+    TApplication& App;
+    TEventSource* Source;
+    ~TRestore() { App.FEventSource = Source; }
+  } restore{*this, previous};
+  Run();
+}
+
+}  // namespace Forms

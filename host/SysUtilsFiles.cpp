@@ -1,9 +1,10 @@
-#include "FileNames.h"
-
+// File names: the disk's side of the host's names with either separator.
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
 #include <utility>
+
+#include "SysUtils.h"
 
 namespace SysUtils {
 
