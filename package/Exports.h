@@ -5,8 +5,8 @@
 // constructors and destructors, public and published methods (through small
 // thunks that take the object as their first argument), and the unit's
 // initialisation and finalisation procedures. ModuleDirectory.cpp publishes the
-// tables together. A unit's Register procedure goes into its table as one more
-// Procedure<Unit, "Register", &Register>() line.
+// tables together. A table names its unit once, through TUnitExports<"Unit">, and
+// each class once, in ClassOf<"TClass", TClass>(Method<"Name", &TClass::Name>, ...).
 //
 // Entries are constants: every address is reached through a function, so the
 // directory needs no initialisation at load time.
@@ -89,40 +89,51 @@ constexpr TExportEntry Plain() {
   return {Exact.Text, [] { return CodeAddress(Function); }};
 }
 
-// A procedure of the unit.
-template <TNameLiteral Unit, TNameLiteral Member, auto Function>
-constexpr TExportEntry Procedure() {
-  return {Name<Unit, "", Member>(), [] { return CodeAddress(Function); }};
-}
+// A method of the class it is listed with, exported under `Member`.
+template <TNameLiteral Member, auto Function>
+struct TMethodExport {
+  template <TNameLiteral Unit, TNameLiteral Class>
+  static constexpr TExportEntry Entry() {
+    return {Name<Unit, Class, Member>(), [] { return CodeAddress(&TThunk<Function>::Call); }};
+  }
+};
+template <TNameLiteral Member, auto Function>
+inline constexpr TMethodExport<Member, Function> Method{};
 
-template <TNameLiteral Unit, TNameLiteral Class, TNameLiteral Member, auto Method>
-constexpr TExportEntry MethodOf() {
-  return {Name<Unit, Class, Member>(), [] { return CodeAddress(&TThunk<Method>::Call); }};
-}
+// The exports of one unit, which names the unit once.
+template <TNameLiteral Unit>
+struct TUnitExports {
+  // The unit's initialisation and finalisation procedures.
+  template <auto Initialization, auto Finalization>
+  static constexpr std::array<TExportEntry, 2> UnitProcedures() {
+    return {{Procedure<"#Initialization", Initialization>(),
+             Procedure<"#Finalization", Finalization>()}};
+  }
 
-// The type information of an enumeration or subrange type.
-template <TNameLiteral Unit, TNameLiteral Type, auto TypeInfo>
-constexpr TExportEntry TypeOf() {
-  return {Name<Unit, Type, "#TypeInfo">(), [] { return DataAddress(TypeInfo()); }};
-}
+  template <TNameLiteral Member, auto Function>
+  static constexpr TExportEntry Procedure() {
+    return {Name<Unit, "", Member>(), [] { return CodeAddress(Function); }};
+  }
 
-// A class: its reference, its type information, constructor and destructor.
-template <TNameLiteral Unit, TNameLiteral Class, typename C>
-constexpr std::array<TExportEntry, 4> ClassOf() {
-  return {{
-      {Name<Unit, Class, "#Class">(), [] { return DataAddress(C::StaticClass()); }},
-      {Name<Unit, Class, "#TypeInfo">(), [] { return DataAddress(TypInfo::ClassTypeOf<C>()); }},
-      {Name<Unit, Class, "Create">(), [] { return CodeAddress(Constructor<C>()); }},
-      {Name<Unit, Class, "Destroy">(), [] { return CodeAddress(&TLifetime<C>::Destroy); }},
-  }};
-}
+  // The type information of an enumeration or subrange type.
+  template <TNameLiteral Type, auto TypeInfo>
+  static constexpr TExportEntry TypeOf() {
+    return {Name<Unit, Type, "#TypeInfo">(), [] { return DataAddress(TypeInfo()); }};
+  }
 
-// The unit's initialisation and finalisation procedures.
-template <TNameLiteral Unit, auto Initialization, auto Finalization>
-constexpr std::array<TExportEntry, 2> UnitProcedures() {
-  return {{Procedure<Unit, "#Initialization", Initialization>(),
-           Procedure<Unit, "#Finalization", Finalization>()}};
-}
+  // A class: its reference, its type information, constructor and destructor,
+  // then the methods given (Method<"Name", &C::Name>).
+  template <TNameLiteral Class, typename C, typename... TMethods>
+  static constexpr std::array<TExportEntry, 4 + sizeof...(TMethods)> ClassOf(TMethods...) {
+    return {{
+        {Name<Unit, Class, "#Class">(), [] { return DataAddress(C::StaticClass()); }},
+        {Name<Unit, Class, "#TypeInfo">(), [] { return DataAddress(TypInfo::ClassTypeOf<C>()); }},
+        {Name<Unit, Class, "Create">(), [] { return CodeAddress(Constructor<C>()); }},
+        {Name<Unit, Class, "Destroy">(), [] { return CodeAddress(&TLifetime<C>::Destroy); }},
+        TMethods::template Entry<Unit, Class>()...,
+    }};
+  }
+};
 
 // Entries and arrays of entries, in one array.
 template <typename... Parts>

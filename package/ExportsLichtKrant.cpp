@@ -9,23 +9,20 @@ namespace {
 
 using LichtKrant::TLichtKrant;
 
+using U = TUnitExports<"LichtKrant">;
+
 constexpr auto kEntries = Join(
-    UnitProcedures<"LichtKrant", &Units::LichtKrantInitialization,
-                   &Units::LichtKrantFinalization>(),
-    std::array{Procedure<"Lichtkrant", "Register", &LichtKrant::Register>()},
-    std::array{TypeOf<"LichtKrant", "TRichting", &LichtKrant::RichtingType>()},
-    ClassOf<"LichtKrant", "TLichtKrant", TLichtKrant>(),
-    std::array{
-        MethodOf<"LichtKrant", "TLichtKrant", "Start", &TLichtKrant::Start>(),
-        MethodOf<"LichtKrant", "TLichtKrant", "Stop", &TLichtKrant::Stop>(),
-        MethodOf<"LichtKrant", "TLichtKrant", "Roteer", &TLichtKrant::Roteer>(),
-        MethodOf<"LichtKrant", "TLichtKrant", "TijdPerStap", &TLichtKrant::TijdPerStap>(),
-        MethodOf<"LichtKrant", "TLichtKrant", "SetTijdPerStap", &TLichtKrant::SetTijdPerStap>(),
-        MethodOf<"LichtKrant", "TLichtKrant", "Richting", &TLichtKrant::Richting>(),
-        MethodOf<"LichtKrant", "TLichtKrant", "SetRichting", &TLichtKrant::SetRichting>(),
-        MethodOf<"LichtKrant", "TLichtKrant", "StapTimer", &TLichtKrant::StapTimer>(),
-        MethodOf<"LichtKrant", "TLichtKrant", "StartTekst", &TLichtKrant::StartTekst>(),
-    });
+    U::UnitProcedures<&Units::LichtKrantInitialization, &Units::LichtKrantFinalization>(),
+    std::array{U::Procedure<"Register", &LichtKrant::Register>(),
+               U::TypeOf<"TRichting", &LichtKrant::RichtingType>()},
+    U::ClassOf<"TLichtKrant", TLichtKrant>(
+        Method<"Start", &TLichtKrant::Start>, Method<"Stop", &TLichtKrant::Stop>,
+        Method<"Roteer", &TLichtKrant::Roteer>, Method<"TijdPerStap", &TLichtKrant::TijdPerStap>,
+        Method<"SetTijdPerStap", &TLichtKrant::SetTijdPerStap>,
+        Method<"Richting", &TLichtKrant::Richting>,
+        Method<"SetRichting", &TLichtKrant::SetRichting>,
+        Method<"StapTimer", &TLichtKrant::StapTimer>,
+        Method<"StartTekst", &TLichtKrant::StartTekst>));
 
 }  // namespace
 

@@ -8,16 +8,18 @@ namespace Tollenspiegel::Exports {
 
 namespace {
 
+using U = TUnitExports<"Tollenspiegel">;
+
 constexpr auto kEntries = std::array{
     Plain<"Initialize", &::Initialize>(),
     Plain<"Finalize", &::Finalize>(),
     Plain<"@GetPackageInfoTable", &GetPackageInfoTable>(),
-    Procedure<"Tollenspiegel", "Initialize", &::Initialize>(),
-    Procedure<"Tollenspiegel", "Finalize", &::Finalize>(),
-    Procedure<"Tollenspiegel", "GetPackageInfoTable", &GetPackageInfoTable>(),
-    Procedure<"Tollenspiegel", "#Initialization", &DllEntryPoint>(),
-    Procedure<"Tollenspiegel", "RegisterClasses", &RegisterClasses>(),
-    Procedure<"Tollenspiegel", "StartAnimations", &StartAnimations>(),
+    U::Procedure<"Initialize", &::Initialize>(),
+    U::Procedure<"Finalize", &::Finalize>(),
+    U::Procedure<"GetPackageInfoTable", &GetPackageInfoTable>(),
+    U::Procedure<"#Initialization", &DllEntryPoint>(),
+    U::Procedure<"RegisterClasses", &RegisterClasses>(),
+    U::Procedure<"StartAnimations", &StartAnimations>(),
 };
 
 }  // namespace

@@ -10,33 +10,27 @@ namespace {
 using VormKlok::TVormKlok;
 using VormKlok::TWijzer;
 
+using U = TUnitExports<"VormKlok">;
+
 constexpr auto kEntries =
-    Join(UnitProcedures<"VormKlok", &Units::VormKlokInitialization, &Units::VormKlokFinalization>(),
-         std::array{Procedure<"Vormklok", "Register", &VormKlok::Register>()},
-         std::array{
-             TypeOf<"VormKlok", "TPercentage", &VormKlok::PercentageType>(),
-             TypeOf<"VormKlok", "TWijzerSoort", &VormKlok::WijzerSoortType>(),
-             TypeOf<"VormKlok", "TCijfers", &VormKlok::CijfersType>(),
-         },
-         ClassOf<"VormKlok", "TWijzer", TWijzer>(), ClassOf<"VormKlok", "TVormKlok", TVormKlok>(),
-         std::array{
-             MethodOf<"VormKlok", "TVormKlok", "GetGetallen", &TVormKlok::GetGetallen>(),
-             MethodOf<"VormKlok", "TVormKlok", "SetGetallen", &TVormKlok::SetGetallen>(),
-             MethodOf<"VormKlok", "TVormKlok", "GetCijferRing", &TVormKlok::GetCijferRing>(),
-             MethodOf<"VormKlok", "TVormKlok", "SetCijferRing", &TVormKlok::SetCijferRing>(),
-             MethodOf<"VormKlok", "TVormKlok", "GetWijzer", &TVormKlok::GetWijzer>(),
-             MethodOf<"VormKlok", "TVormKlok", "SetWijzer", &TVormKlok::SetWijzer>(),
-             MethodOf<"VormKlok", "TVormKlok", "Digital", &TVormKlok::Digital>(),
-             MethodOf<"VormKlok", "TVormKlok", "SetDigital", &TVormKlok::SetDigital>(),
-             MethodOf<"VormKlok", "TVormKlok", "Seconde", &TVormKlok::Seconde>(),
-             MethodOf<"VormKlok", "TVormKlok", "SetSeconde", &TVormKlok::SetSeconde>(),
-             MethodOf<"VormKlok", "TVormKlok", "NieuweStand", &TVormKlok::NieuweStand>(),
-             MethodOf<"VormKlok", "TVormKlok", "Paint", &TVormKlok::Paint>(),
-             MethodOf<"VormKlok", "TVormKlok", "KlokTimer", &TVormKlok::KlokTimer>(),
-             MethodOf<"VormKlok", "TVormKlok", "Midden", &TVormKlok::Midden>(),
-             MethodOf<"VormKlok", "TVormKlok", "VorigeMinuut", &TVormKlok::VorigeMinuut>(),
-             MethodOf<"VormKlok", "TVormKlok", "CijferSet", &TVormKlok::CijferSet>(),
-         });
+    Join(U::UnitProcedures<&Units::VormKlokInitialization, &Units::VormKlokFinalization>(),
+         std::array{U::Procedure<"Register", &VormKlok::Register>(),
+                    U::TypeOf<"TPercentage", &VormKlok::PercentageType>(),
+                    U::TypeOf<"TWijzerSoort", &VormKlok::WijzerSoortType>(),
+                    U::TypeOf<"TCijfers", &VormKlok::CijfersType>()},
+         U::ClassOf<"TWijzer", TWijzer>(),
+         U::ClassOf<"TVormKlok", TVormKlok>(
+             Method<"GetGetallen", &TVormKlok::GetGetallen>,
+             Method<"SetGetallen", &TVormKlok::SetGetallen>,
+             Method<"GetCijferRing", &TVormKlok::GetCijferRing>,
+             Method<"SetCijferRing", &TVormKlok::SetCijferRing>,
+             Method<"GetWijzer", &TVormKlok::GetWijzer>, Method<"SetWijzer", &TVormKlok::SetWijzer>,
+             Method<"Digital", &TVormKlok::Digital>, Method<"SetDigital", &TVormKlok::SetDigital>,
+             Method<"Seconde", &TVormKlok::Seconde>, Method<"SetSeconde", &TVormKlok::SetSeconde>,
+             Method<"NieuweStand", &TVormKlok::NieuweStand>, Method<"Paint", &TVormKlok::Paint>,
+             Method<"KlokTimer", &TVormKlok::KlokTimer>, Method<"Midden", &TVormKlok::Midden>,
+             Method<"VorigeMinuut", &TVormKlok::VorigeMinuut>,
+             Method<"CijferSet", &TVormKlok::CijferSet>));
 
 }  // namespace
 

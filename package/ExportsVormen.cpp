@@ -9,23 +9,18 @@ namespace {
 
 using Vormen::TVorm;
 
+using U = TUnitExports<"Vormen">;
+
 constexpr auto kEntries =
-    Join(UnitProcedures<"Vormen", &Units::VormenInitialization, &Units::VormenFinalization>(),
-         std::array{Procedure<"Vormen", "Register", &Vormen::Register>()},
-         std::array{TypeOf<"Vormen", "TVormen", &Vormen::VormenType>()},
-         ClassOf<"Vormen", "TVorm", TVorm>(),
-         std::array{
-             MethodOf<"Vormen", "TVorm", "Vorm", &TVorm::Vorm>(),
-             MethodOf<"Vormen", "TVorm", "SetVorm", &TVorm::SetVorm>(),
-             MethodOf<"Vormen", "TVorm", "Pen", &TVorm::Pen>(),
-             MethodOf<"Vormen", "TVorm", "Brush", &TVorm::Brush>(),
-             MethodOf<"Vormen", "TVorm", "Achtergrond", &TVorm::Achtergrond>(),
-             MethodOf<"Vormen", "TVorm", "SetPen", &TVorm::SetPen>(),
-             MethodOf<"Vormen", "TVorm", "SetBrush", &TVorm::SetBrush>(),
-             MethodOf<"Vormen", "TVorm", "SetAchterBrush", &TVorm::SetAchterBrush>(),
-             MethodOf<"Vormen", "TVorm", "StyleChanged", &TVorm::StyleChanged>(),
-             MethodOf<"Vormen", "TVorm", "Paint", &TVorm::Paint>(),
-         });
+    Join(U::UnitProcedures<&Units::VormenInitialization, &Units::VormenFinalization>(),
+         std::array{U::Procedure<"Register", &Vormen::Register>(),
+                    U::TypeOf<"TVormen", &Vormen::VormenType>()},
+         U::ClassOf<"TVorm", TVorm>(
+             Method<"Vorm", &TVorm::Vorm>, Method<"SetVorm", &TVorm::SetVorm>,
+             Method<"Pen", &TVorm::Pen>, Method<"Brush", &TVorm::Brush>,
+             Method<"Achtergrond", &TVorm::Achtergrond>, Method<"SetPen", &TVorm::SetPen>,
+             Method<"SetBrush", &TVorm::SetBrush>, Method<"SetAchterBrush", &TVorm::SetAchterBrush>,
+             Method<"StyleChanged", &TVorm::StyleChanged>, Method<"Paint", &TVorm::Paint>));
 
 }  // namespace
 
