@@ -51,9 +51,11 @@ std::uint16_t CijferSetOf(TCijfers c) {
 const TypInfo::TPropTable& WijzerProps() {
   using TypInfo::Prop;
   static const TypInfo::TPropTable table{{
-      Prop<&TWijzer::Lengte>("Lengte", {.Type = PercentageType()}),
-      Prop<&TWijzer::Dikte>("Dikte", {.Default = 1}),
-      Prop<&TWijzer::Kleur>("Kleur", {.Type = Graphics::ColorType()}),
+      Prop<&TWijzer::Lengte>(
+          "Lengte",
+          {.Type = PercentageType(), .Help = "the hand's length, in percent of the face's radius"}),
+      Prop<&TWijzer::Dikte>("Dikte", {.Default = 1, .Help = "the hand's thickness in pixels"}),
+      Prop<&TWijzer::Kleur>("Kleur", {.Type = Graphics::ColorType(), .Help = "the hand's colour"}),
   }};
   return table;
 }
@@ -62,14 +64,22 @@ const TypInfo::TPropTable& KlokProps() {
   using TypInfo::Prop;
   using K = TVormKlok;
   static const TypInfo::TPropTable table{{
-      Prop<&K::GetGetallen, &K::SetGetallen>("Cijfers", {.Default = Alle}),
+      Prop<&K::GetGetallen, &K::SetGetallen>(
+          "Cijfers", {.Default = Alle,
+                      .Help = "the numerals on the face: none, 3, 6, 9 and 12, or all twelve"}),
       Controls::Published::Font(),
-      Prop<&K::GetCijferRing, &K::SetCijferRing>("StraalCijfer_Ring", {.Default = 100}),
-      Prop<&K::Digital, &K::SetDigital>("Digital", {.Default = false}),
-      Prop<&K::Seconde, &K::SetSeconde>("Seconde", {.Default = false}),
-      Prop<&K::GetWijzer, &K::SetWijzer>("WijzerUur", {.Index = 0}),
-      Prop<&K::GetWijzer, &K::SetWijzer>("WijzerMinuut", {.Index = 1}),
-      Prop<&K::GetWijzer, &K::SetWijzer>("WijzerSeconde", {.Index = 2}),
+      Prop<&K::GetCijferRing, &K::SetCijferRing>(
+          "StraalCijfer_Ring",
+          {.Default = 100, .Help = "the radius the numerals stand on, in percent of the face's"}),
+      Prop<&K::Digital, &K::SetDigital>(
+          "Digital", {.Default = false, .Help = "shows the time in digits instead of hands"}),
+      Prop<&K::Seconde, &K::SetSeconde>(
+          "Seconde",
+          {.Default = false,
+           .Help = "shows the seconds too, and ticks every second instead of every minute"}),
+      Prop<&K::GetWijzer, &K::SetWijzer>("WijzerUur", {.Index = 0, .Help = "the hour hand"}),
+      Prop<&K::GetWijzer, &K::SetWijzer>("WijzerMinuut", {.Index = 1, .Help = "the minute hand"}),
+      Prop<&K::GetWijzer, &K::SetWijzer>("WijzerSeconde", {.Index = 2, .Help = "the second hand"}),
   }};
   return table;
 }

@@ -30,8 +30,10 @@ void TPersistent::AssignTo(TPersistent& dest) const {
 namespace {
 const TypInfo::TPropTable& ComponentProps() {
   static const TypInfo::TPropTable table{{
-      TypInfo::Prop<&TComponent::Name, &TComponent::SetName>("Name"),
-      TypInfo::Prop<&TComponent::Tag, &TComponent::SetTag>("Tag", {.Default = 0}),
+      TypInfo::Prop<&TComponent::Name, &TComponent::SetName>(
+          "Name", {.Help = "the component's name, by which its form and the form file know it"}),
+      TypInfo::Prop<&TComponent::Tag, &TComponent::SetTag>(
+          "Tag", {.Default = 0, .Help = "a number free for the program's own use"}),
   }};
   return table;
 }

@@ -18,6 +18,12 @@ std::optional<std::int64_t> TTypeInfo::ValueOf(std::string_view name) const {
   return std::nullopt;
 }
 
+std::string TTypeInfo::NamesList() const {
+  std::string list;
+  for (std::string_view name : Names) (list += list.empty() ? "" : ", ") += name;
+  return list;
+}
+
 const TTypeInfo* IntegerType() {
   static const TTypeInfo info{"Integer", TTypeKind::Integer, INT32_MIN, INT32_MAX};
   return &info;

@@ -47,6 +47,8 @@ struct TTypeInfo {
   std::string_view NameOf(std::int64_t ordinal) const;
   // The ordinal named `name` (case-insensitive), if any.
   std::optional<std::int64_t> ValueOf(std::string_view name) const;
+  // An enumeration's value names in order, "A, B, C".
+  std::string NamesList() const;
 };
 
 const TTypeInfo* IntegerType();
@@ -73,7 +75,8 @@ struct TPropInfo {
   // when the handler is not of this event's type.
   std::function<bool(TObject&, const std::any& handler, const std::string& name)> SetMethod;
 
-  int Index = -1;  // slot in the flattened list; set by GetPropList
+  int Index = -1;         // slot in the flattened list; set by GetPropList
+  std::string_view Help;  // one line: what the property does
 
   // Whether a form file stores this property's current value.
   bool IsStored(const TObject& instance) const;
@@ -145,6 +148,7 @@ struct TPropOptions {
   std::optional<TOrdinal> Default;  // ordinals only; none: always stored
   int Index = 0;                    // for accessors that take an index first
   bool (*Stored)(const TObject&) = nullptr;
+  std::string_view Help;  // one line: what the property does (the reference shows it)
 };
 
 const TTypeInfo* WordType();  // 0..65535
@@ -326,6 +330,7 @@ TPropInfo Prop(std::string_view name, TPropOptions options = {}) {
   p.Type = options.Type != nullptr ? options.Type : Detail::TypeOfValue<V>();
   if (options.Default) p.Default = options.Default->Value;
   if (options.Stored != nullptr) p.StoredRule = options.Stored;
+  p.Help = options.Help;
   const int index = options.Index;
   if constexpr (Detail::Event<V>) {
     Detail::BindEvent<Get>(p);

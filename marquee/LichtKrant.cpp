@@ -13,10 +13,12 @@ namespace {
 const TypInfo::TPropTable& LichtKrantProps() {
   using L = TLichtKrant;
   static const TypInfo::TPropTable table{{
-      TypInfo::Prop<&L::TijdPerStap, &L::SetTijdPerStap>("TijdPerStap", {.Default = 100}),
+      TypInfo::Prop<&L::TijdPerStap, &L::SetTijdPerStap>(
+          "TijdPerStap", {.Default = 100, .Help = "milliseconds between two steps of the text"}),
       // No default: the direction is always stored, so it overrides what a stored
       // negative step time did to it while loading.
-      TypInfo::Prop<&L::Richting, &L::SetRichting>("Richting"),
+      TypInfo::Prop<&L::Richting, &L::SetRichting>("Richting",
+                                                   {.Help = "which way the text moves"}),
   }};
   return table;
 }

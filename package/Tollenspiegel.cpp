@@ -10,12 +10,14 @@
 
 namespace Tollenspiegel {
 
+std::vector<System::TClass> ControlClasses() {
+  return {Vormen::TVorm::StaticClass(), VormKlok::TVormKlok::StaticClass(),
+          Film::TFilm::StaticClass(), LichtKrant::TLichtKrant::StaticClass(),
+          GolfTekst::TGolfTekst::StaticClass()};
+}
+
 void RegisterClasses() {
-  Classes::RegisterClass(Vormen::TVorm::StaticClass());
-  Classes::RegisterClass(VormKlok::TVormKlok::StaticClass());
-  Classes::RegisterClass(Film::TFilm::StaticClass());
-  Classes::RegisterClass(LichtKrant::TLichtKrant::StaticClass());
-  Classes::RegisterClass(GolfTekst::TGolfTekst::StaticClass());
+  for (System::TClass control : ControlClasses()) Classes::RegisterClass(control);
 }
 
 std::unique_ptr<Forms::TForm> LoadForm(const std::string& path) {

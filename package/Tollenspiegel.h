@@ -3,11 +3,15 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "Classes.h"
 #include "Forms.h"
 
 namespace Tollenspiegel {
+
+// The package's controls, in the order of its palette.
+std::vector<System::TClass> ControlClasses();
 
 // Makes the package's controls known to the host's class registry, so stored
 // forms can name them. Safe to call more than once.

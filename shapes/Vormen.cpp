@@ -19,10 +19,13 @@ const TypInfo::TPropTable& VormProps() {
   namespace P = Controls::Published;
   using TypInfo::Prop;
   static const TypInfo::TPropTable table{{
-      Prop<&TVorm::Achtergrond, &TVorm::SetAchterBrush>("Achtergrond"),
-      Prop<&TVorm::Brush, &TVorm::SetBrush>("Brush"),
-      Prop<&TVorm::Pen, &TVorm::SetPen>("Pen"),
-      Prop<&TVorm::Vorm, &TVorm::SetVorm>("Vorm"),  // no default: Rechthoek is stored too
+      Prop<&TVorm::Achtergrond, &TVorm::SetAchterBrush>(
+          "Achtergrond", {.Help = "the brush that fills the control's area around the figure"}),
+      Prop<&TVorm::Brush, &TVorm::SetBrush>("Brush", {.Help = "the brush that fills the figure"}),
+      Prop<&TVorm::Pen, &TVorm::SetPen>("Pen", {.Help = "the pen that draws the figure's outline"}),
+      Prop<&TVorm::Vorm, &TVorm::SetVorm>(
+          "Vorm",
+          {.Help = "which of the twelve figures is drawn"}),  // no default: Rechthoek is stored too
       P::Height(62),
       P::Width(62),
       P::DragCursor(),

@@ -1,13 +1,18 @@
 #include "Commands.h"
 
+#include <cerrno>
+#include <cstring>
+#include <fstream>
 #include <iostream>
 #include <sstream>
 
 #include "DesignShell.h"
 #include "Graphics/PictureFiles.h"
 #include "PackageCommand.h"
+#include "Reference.h"
 #include "Render.h"
 #include "ShapeSheet.h"
+#include "Tollenspiegel.h"
 #include "View.h"
 
 namespace Tools {
@@ -74,6 +79,31 @@ TCommandSpec PackageSpec() {
           ""};
 }
 
+TCommandSpec ReferenceSpec() {
+  return {"reference",
+          "Writes the reference of every control and the objects it publishes (Markdown).",
+          "",
+          "",
+          {{"--output", "-o", "FILE", "docs/reference.md", "where to write it; - for stdout"}},
+          ""};
+}
+
+int Reference(const TArguments& args) {
+  const std::string out = args.Value("--output");
+  const std::string text = ReferenceText(Tollenspiegel::ControlClasses());
+  if (out == "-") {
+    std::cout << text;
+    return 0;
+  }
+  std::ofstream file(out);
+  if (!file) throw SysUtils::Exception("Cannot create " + out + ": " + std::strerror(errno));
+  file << text;
+  file.close();
+  if (!file) throw SysUtils::Exception("Cannot write " + out + ": " + std::strerror(errno));
+  std::printf("wrote %s\n", out.c_str());
+  return 0;
+}
+
 int Sheet(const TArguments& args) {
   const std::string out = args.Value("--output");
   auto form = BuildShapeSheet();
@@ -95,14 +125,15 @@ int Run(const std::string& name, const TArguments& args) {
   if (name == "view") return View(ParseViewOptions(args));
   if (name == "sheet") return Sheet(args);
   if (name == "package") return PackageCommand(ParsePackageOptions(args));
+  if (name == "reference") return Reference(args);
   return Design(args);
 }
 
 }  // namespace
 
 const std::vector<TCommandSpec>& CommandSpecs() {
-  static const std::vector<TCommandSpec> specs{RenderSpec(), ViewSpec(), DesignSpec(), SheetSpec(),
-                                               PackageSpec()};
+  static const std::vector<TCommandSpec> specs{RenderSpec(), ViewSpec(),    DesignSpec(),
+                                               SheetSpec(),  PackageSpec(), ReferenceSpec()};
   return specs;
 }
 

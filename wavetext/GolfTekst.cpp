@@ -34,11 +34,19 @@ const TypInfo::TPropTable& KleurenProps() {
   using K = TKleuren;
   const TypInfo::TTypeInfo* colour = Graphics::ColorType();
   static const TypInfo::TPropTable table{{
-      Prop<&K::GetKleur, &K::SetKleur>("Kleur1", {.Type = colour, .Default = 0, .Index = 1}),
-      Prop<&K::GetKleur, &K::SetKleur>("Kleur2", {.Type = colour, .Default = 0, .Index = 2}),
-      Prop<&K::GetKleur, &K::SetKleur>("Kleur3", {.Type = colour, .Default = 0, .Index = 3}),
-      Prop<&K::GetKleur, &K::SetKleur>("Kleur4", {.Type = colour, .Default = 0, .Index = 4}),
-      Prop<&K::GetKleur, &K::SetKleur>("Kleur5", {.Type = colour, .Default = 0, .Index = 5}),
+      Prop<&K::GetKleur, &K::SetKleur>("Kleur1",
+                                       {.Type = colour,
+                                        .Default = 0,
+                                        .Index = 1,
+                                        .Help = "the first colour the letters take in turn"}),
+      Prop<&K::GetKleur, &K::SetKleur>(
+          "Kleur2", {.Type = colour, .Default = 0, .Index = 2, .Help = "the second colour"}),
+      Prop<&K::GetKleur, &K::SetKleur>(
+          "Kleur3", {.Type = colour, .Default = 0, .Index = 3, .Help = "the third colour"}),
+      Prop<&K::GetKleur, &K::SetKleur>(
+          "Kleur4", {.Type = colour, .Default = 0, .Index = 4, .Help = "the fourth colour"}),
+      Prop<&K::GetKleur, &K::SetKleur>(
+          "Kleur5", {.Type = colour, .Default = 0, .Index = 5, .Help = "the fifth colour"}),
   }};
   return table;
 }
@@ -50,19 +58,39 @@ const TypInfo::TPropTable& GolfTekstProps() {
   using TypInfo::Prop;
   using G = TGolfTekst;
   static const TypInfo::TPropTable table{{
-      Prop<&G::Alignment, &G::SetAlignment>("Alignment"),  // no default: always stored
-      Prop<&G::Fijnheid, &G::SetFijnheid>("Fijnheid", {.Type = FijnheidType(), .Default = 1}),
-      Prop<&G::GetGolfLengte, &G::SetGolfLengte>("GolfLengte", {.Default = 0}),
-      Prop<&G::RuimteTussenLetters, &G::SetRuimte>("RuimteTussenLetters", {.Default = 0}),
-      Prop<&G::TijdPerStap, &G::SetTijdPerStap>("TijdPerStap", {.Default = 100}),
-      Prop<&G::GetTransparent, &G::SetTransparent>("Transparent", {.Default = true}),
-      Prop<&G::AmplitudePercentage, &G::SetAmplitude>("AmplitudePercentage", {.Default = 50}),
+      Prop<&G::Alignment, &G::SetAlignment>(
+          "Alignment",
+          {.Help =
+               "where the text stands across the control's width"}),  // no default: always stored
+      Prop<&G::Fijnheid, &G::SetFijnheid>(
+          "Fijnheid", {.Type = FijnheidType(),
+                       .Default = 1,
+                       .Help = "how slowly the wave moves: 1/Fijnheid radian a step"}),
+      Prop<&G::GetGolfLengte, &G::SetGolfLengte>(
+          "GolfLengte",
+          {.Default = 0, .Help = "the wave's length in pixels (0: the caption's width)"}),
+      Prop<&G::RuimteTussenLetters, &G::SetRuimte>(
+          "RuimteTussenLetters", {.Default = 0, .Help = "extra pixels between the letters"}),
+      Prop<&G::TijdPerStap, &G::SetTijdPerStap>(
+          "TijdPerStap", {.Default = 100, .Help = "milliseconds between two steps of the wave"}),
+      Prop<&G::GetTransparent, &G::SetTransparent>(
+          "Transparent", {.Default = true,
+                          .Help = "leaves what is behind the control showing around the letters"}),
+      Prop<&G::AmplitudePercentage, &G::SetAmplitude>(
+          "AmplitudePercentage",
+          {.Default = 50, .Help = "the wave's height, in percent of the room the letters have"}),
       P::Font(),
-      Prop<&G::AutoSize, &G::SetAutosize>("AutoSize", {.Default = true}),
-      Prop<&G::Caption, &G::SetCaption>("Caption"),
+      Prop<&G::AutoSize, &G::SetAutosize>(
+          "AutoSize",
+          {.Default = true, .Help = "makes the control as large as the wave of letters"}),
+      Prop<&G::Caption, &G::SetCaption>("Caption", {.Help = "the text on the wave"}),
       P::Color(),
-      Prop<&G::SetAantalKleuren, &G::StoreAantalKleuren>("AantalKleuren", {.Default = 0}),
-      Prop<&G::SetKleuren, &G::AdoptKleuren>("Kleuren"),
+      Prop<&G::SetAantalKleuren, &G::StoreAantalKleuren>(
+          "AantalKleuren",
+          {.Default = 0,
+           .Help = "how many of the five colours the letters take in turn (0: the font's)"}),
+      Prop<&G::SetKleuren, &G::AdoptKleuren>("Kleuren",
+                                             {.Help = "the five colours of the letters"}),
       P::OnClick(),
       P::OnDblClick(),
   }};

@@ -93,7 +93,9 @@ class TValueSetter {
     if (v.Kind != TKind::Identifier)
       Fail(v.Pos, "expected a value of " + std::string(type.Name) + " for " + Name());
     auto value = type.ValueOf(v.Text);
-    if (!value) Fail(v.Pos, "\"" + v.Text + "\" is not a value of " + std::string(type.Name));
+    if (!value)
+      Fail(v.Pos, "\"" + v.Text + "\" is not a value of " + std::string(type.Name) + " (" +
+                      type.NamesList() + ")");
     return *value;
   }
 

@@ -33,18 +33,27 @@ using TypInfo::Prop;
 
 const TypInfo::TPropTable& PenProps() {
   static const TypInfo::TPropTable table{{
-      Prop<&TPen::Color, &TPen::SetColor>("Color", {.Type = ColorType(), .Default = clBlack}),
-      Prop<&TPen::Mode, &TPen::SetMode>("Mode", {.Default = pmCopy}),
-      Prop<&TPen::Style, &TPen::SetStyle>("Style", {.Default = psSolid}),
-      Prop<&TPen::Width, &TPen::SetWidth>("Width", {.Default = 1}),
+      Prop<&TPen::Color, &TPen::SetColor>(
+          "Color",
+          {.Type = ColorType(), .Default = clBlack, .Help = "the colour of lines and outlines"}),
+      Prop<&TPen::Mode, &TPen::SetMode>(
+          "Mode",
+          {.Default = pmCopy, .Help = "how the pen's colour combines with what is drawn already"}),
+      Prop<&TPen::Style, &TPen::SetStyle>(
+          "Style",
+          {.Default = psSolid, .Help = "solid, dashed, dotted, or clear (no line at all)"}),
+      Prop<&TPen::Width, &TPen::SetWidth>("Width",
+                                          {.Default = 1, .Help = "the line width in pixels"}),
   }};
   return table;
 }
 
 const TypInfo::TPropTable& BrushProps() {
   static const TypInfo::TPropTable table{{
-      Prop<&TBrush::Color, &TBrush::SetColor>("Color", {.Type = ColorType(), .Default = clWhite}),
-      Prop<&TBrush::Style, &TBrush::SetStyle>("Style", {.Default = bsSolid}),
+      Prop<&TBrush::Color, &TBrush::SetColor>(
+          "Color", {.Type = ColorType(), .Default = clWhite, .Help = "the fill colour"}),
+      Prop<&TBrush::Style, &TBrush::SetStyle>(
+          "Style", {.Default = bsSolid, .Help = "solid, clear (no fill) or a hatch pattern"}),
   }};
   return table;
 }
@@ -53,14 +62,22 @@ bool NeverStored(const System::TObject&) { return false; }
 
 const TypInfo::TPropTable& FontProps() {
   static const TypInfo::TPropTable table{{
-      Prop<&TFont::Charset, nullptr>("Charset"),
-      Prop<&TFont::Color, &TFont::SetColor>("Color", {.Type = ColorType()}),
-      Prop<&TFont::Height, &TFont::SetHeight>("Height"),
-      Prop<&TFont::Name, &TFont::SetName>("Name"),
-      Prop<&TFont::Pitch, &TFont::SetPitch>("Pitch", {.Default = fpDefault}),
+      Prop<&TFont::Charset, nullptr>("Charset", {.Help = "the character set (read only)"}),
+      Prop<&TFont::Color, &TFont::SetColor>(
+          "Color", {.Type = ColorType(), .Help = "the colour of the text"}),
+      Prop<&TFont::Height, &TFont::SetHeight>(
+          "Height",
+          {.Help = "in pixels: negative for the letters alone, positive with the line's leading"}),
+      Prop<&TFont::Name, &TFont::SetName>("Name", {.Help = "the face's name"}),
+      Prop<&TFont::Pitch, &TFont::SetPitch>(
+          "Pitch",
+          {.Default = fpDefault, .Help = "fixed or variable width, or as the face has it"}),
       // Size is published for the designer; the height alone is stored.
-      Prop<&TFont::Size, &TFont::SetSize>("Size", {.Stored = NeverStored}),
-      Prop<&TFont::Style, &TFont::SetStyle>("Style", {.Type = FontStylesType()}),
+      Prop<&TFont::Size, &TFont::SetSize>(
+          "Size", {.Stored = NeverStored, .Help = "the size in points (not stored: Height is)"}),
+      Prop<&TFont::Style, &TFont::SetStyle>(
+          "Style",
+          {.Type = FontStylesType(), .Help = "bold, italic, underlined, struck out, in any mix"}),
   }};
   return table;
 }

@@ -200,7 +200,7 @@ TEST_F(FormStream, BadFilesGiveTheirPlace) {
       {"object F: TForm\n  Colr = clRed\nend", "f:2:3: unknown property \"Colr\" of TForm"},
       {"object F: TForm\n  Width = 'wide'\nend", "f:2:11: expected an integer for Width"},
       {"object F: TForm\n  Font.Pitch = fpWobbly\nend",
-       "f:2:16: \"fpWobbly\" is not a value of TFontPitch"},
+       "f:2:16: \"fpWobbly\" is not a value of TFontPitch (fpDefault, fpVariable, fpFixed)"},
       {"object F: TForm\n  Caption = 'open\nend", "f:2:13: unterminated string"},
       {"object F: TForm\n  object A: TSampleControl\n  end\n",
        "f:4:1: missing \"end\" of object F (line 1)"},

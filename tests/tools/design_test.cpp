@@ -73,7 +73,9 @@ TEST(DesignShell, BadCommandsAndValuesAreOneLineAndTheShellGoesOn) {
             (std::vector<std::string>{
                 "error: unknown command \"frobnicate\"; \"help\" lists the commands",
                 "error: unknown class \"TNothing\"", "error: a component named V already exists",
-                "error: Vorm:1:1: \"Cirkle\" is not a value of TVormen",
+                "error: Vorm:1:1: \"Cirkle\" is not a value of TVormen (Rechthoek, Vierkant, "
+                "RondeRechthoek, RondVierkant, Ellips, Cirkel, Honing, HoningRaat, "
+                "DriehoekOmhoog, DriehoekLinks, DriehoekRechts, DriehoekOmlaag)",
                 "error: TVorm has no property \"Colour\"", "error: usage: set NAME.PROPERTY VALUE",
                 "error: V.Vorm has no dialog; use set", "error: V has no verb 3",
                 "error: no component named Nobody"}));
