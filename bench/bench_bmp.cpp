@@ -17,6 +17,7 @@
 
 #include "Graphics/Bitmap.h"
 #include "Graphics/BmpFile.h"
+#include "LittleEndian.h"
 
 namespace {
 
@@ -35,9 +36,7 @@ TSurface Picture(int width, int height) {
   return s;
 }
 
-void Put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
-  for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
-}
+using LittleEndian::Write32;
 
 // An 8-bit, bottom-up file with a full palette; the writer of the host writes 24 bits only.
 void Write8(const fs::path& path, int width, int height) {
@@ -45,14 +44,14 @@ void Write8(const fs::path& path, int width, int height) {
   const std::uint32_t offset = 14 + 40 + 256 * 4;
   const std::uint32_t pixels = stride * static_cast<std::uint32_t>(height);
   std::vector<std::uint8_t> out = {'B', 'M'};
-  Put32(out, offset + pixels);
-  Put32(out, 0);
-  Put32(out, offset);
+  Write32(out, offset + pixels);
+  Write32(out, 0);
+  Write32(out, offset);
   for (std::uint32_t v :
        {40u, static_cast<std::uint32_t>(width), static_cast<std::uint32_t>(height), 1u | 8u << 16,
         0u, pixels, 2835u, 2835u, 256u, 0u})
-    Put32(out, v);
-  for (std::uint32_t i = 0; i < 256; ++i) Put32(out, (i * 0x010307) & 0xFFFFFF);
+    Write32(out, v);
+  for (std::uint32_t i = 0; i < 256; ++i) Write32(out, (i * 0x010307) & 0xFFFFFF);
   for (int y = 0; y < height; ++y)
     for (std::uint32_t x = 0; x < stride; ++x)
       out.push_back(

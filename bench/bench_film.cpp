@@ -15,6 +15,7 @@
 #include "Forms.h"
 #include "Graphics.h"
 #include "Graphics/BmpFile.h"
+#include "LittleEndian.h"
 
 namespace {
 
@@ -32,7 +33,7 @@ Graphics::TSurface Picture(int w, int h) {
 }
 
 void Put(std::vector<std::uint8_t>& out, std::uint32_t v, int bytes) {
-  for (int i = 0; i < bytes; ++i) out.push_back(static_cast<std::uint8_t>((v >> (8 * i)) & 0xFF));
+  bytes == 2 ? LittleEndian::Write16(out, v) : LittleEndian::Write32(out, v);
 }
 
 // An uncompressed 8-bit file with a 256-colour grey palette.

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "LittleEndian.h"
+
 namespace Packages {
 
 namespace {
@@ -17,8 +19,7 @@ class TReader {
 
   std::uint32_t Word(const char* what) {
     Need(4, what);
-    std::uint32_t value = 0;
-    for (std::size_t i = 4; i-- > 0;) value = (value << 8) | FBytes[FPos + i];
+    const std::uint32_t value = LittleEndian::Read32(FBytes, FPos);
     FPos += 4;
     return value;
   }

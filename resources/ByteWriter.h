@@ -1,5 +1,5 @@
-// Little-endian bytes written at compile time: the resources are constants of the
-// package, laid out here field by field.
+// Bytes written at compile time, integers little-endian (LittleEndian.h): the resources are
+// constants of the package, laid out here field by field.
 #pragma once
 
 #include <array>
@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <initializer_list>
 #include <string_view>
+
+#include "LittleEndian.h"
 
 namespace Tollenspiegel::Resources {
 
@@ -18,12 +20,10 @@ class TByteWriter {
     FBytes[FPos++] = static_cast<std::uint8_t>(value & 0xFF);
   }
   constexpr void Word(std::uint32_t value) {
-    Byte(value);
-    Byte(value >> 8);
+    for (std::uint8_t b : LittleEndian::Bytes16(value)) Byte(b);
   }
   constexpr void DWord(std::uint32_t value) {
-    Word(value & 0xFFFF);
-    Word(value >> 16);
+    for (std::uint8_t b : LittleEndian::Bytes32(value)) Byte(b);
   }
   // Single-byte characters followed by a zero byte.
   constexpr void Name(std::string_view text) {

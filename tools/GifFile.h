@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "Graphics/Surface.h"
+#include "LittleEndian.h"
 #include "Types.h"
 
 namespace Tools {
@@ -39,8 +40,7 @@ class TGifWriter {
   void WriteFrame(const Graphics::TSurface& frame, const Types::TRect& area, int delayCs);
   void Put(std::uint8_t b) { FOut.put(static_cast<char>(b)); }
   void Put16(int v) {
-    Put(static_cast<std::uint8_t>(v & 0xFF));
-    Put(static_cast<std::uint8_t>((v >> 8) & 0xFF));
+    for (std::uint8_t b : LittleEndian::Bytes16(static_cast<std::uint32_t>(v))) Put(b);
   }
 
   std::string FPath;

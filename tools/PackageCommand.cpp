@@ -12,6 +12,7 @@
 #include "Commands.h"
 #include "Graphics/BmpFile.h"
 #include "Graphics/PictureFiles.h"
+#include "LittleEndian.h"
 #include "Packages.h"
 #include "SysInit.h"
 #include "Tollenspiegel.h"
@@ -23,12 +24,14 @@ namespace {
 using Windows::HMODULE;
 using Windows::TResourceEntry;
 
-constexpr std::size_t kFileHeaderSize = 14;
-
 std::uint32_t Read32(std::span<const std::uint8_t> bytes, std::size_t at) {
   if (bytes.size() < at + 4) throw SysUtils::Exception("a resource is cut short");
-  return bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 |
-         static_cast<std::uint32_t>(bytes[at + 3]) << 24;
+  return LittleEndian::Read32(bytes, at);
+}
+
+std::uint16_t Read16(std::span<const std::uint8_t> bytes, std::size_t at) {
+  if (bytes.size() < at + 2) throw SysUtils::Exception("a resource is cut short");
+  return LittleEndian::Read16(bytes, at);
 }
 
 std::string Hex(unsigned value, int digits) {
@@ -118,49 +121,16 @@ void DescribeResources(HMODULE module, std::ostream& out) {
         << " bytes\n";
 }
 
-std::uint16_t Read16(std::span<const std::uint8_t> bytes, std::size_t at) {
-  if (bytes.size() < at + 2) throw SysUtils::Exception("a resource is cut short");
-  return static_cast<std::uint16_t>(bytes[at] | bytes[at + 1] << 8);
-}
-
-void Put32(std::vector<std::uint8_t>& bytes, std::size_t at, std::size_t value) {
-  for (std::size_t i = 0; i < 4; ++i) bytes[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
-}
-
-std::size_t RowBytes(std::span<const std::uint8_t> dib) {
-  return (std::size_t{Read32(dib, 4)} * Read16(dib, 14) + 31) / 32 * 4;
-}
-
-// The first `height` rows of the picture in `dib`, read as the bitmap file it
-// would be with a file header.
-Graphics::TSurface ReadDibAsFile(std::span<const std::uint8_t> dib, std::uint32_t height,
-                                 const std::string& name) {
-  const std::size_t pixelBytes = RowBytes(dib) * height;
-  const std::uint32_t used = Read32(dib, 32);
-  const std::size_t colours = used != 0 ? used : std::size_t{1} << (Read16(dib, 14) & 0x0F);
-  const std::size_t pixelsAt = Read32(dib, 0) + 4 * colours;
-  if (dib.size() < pixelsAt + pixelBytes) throw SysUtils::Exception("a picture is cut short");
-  std::vector<std::uint8_t> file(kFileHeaderSize, 0);
-  file[0] = 'B';
-  file[1] = 'M';
-  file.insert(file.end(), dib.begin(),
-              dib.begin() + static_cast<std::ptrdiff_t>(pixelsAt + pixelBytes));
-  Put32(file, 2, file.size());
-  Put32(file, 10, kFileHeaderSize + pixelsAt);
-  Put32(file, kFileHeaderSize + 8, height);
-  return Graphics::ReadBmp(file, name).Pixels;
-}
-
 }  // namespace
 
 Graphics::TSurface DecodeDib(std::span<const std::uint8_t> dib, const std::string& name) {
-  return ReadDibAsFile(dib, Read32(dib, 8), name);
+  return Graphics::ReadDib(dib, name).Pixels;
 }
 
 TIconPicture DecodeIconImage(std::span<const std::uint8_t> image, const std::string& name) {
   const std::uint32_t width = Read32(image, 4);
   const std::uint32_t height = Read32(image, 8) / 2;
-  TIconPicture icon{ReadDibAsFile(image, height, name), {}};
+  TIconPicture icon{Graphics::ReadDib(image, name, static_cast<std::int32_t>(height)).Pixels, {}};
   icon.Alpha.assign(std::size_t{width} * height, 0xFF);
   const std::size_t maskRow = (std::size_t{width} + 31) / 32 * 4;
   if (image.size() < maskRow * height) throw SysUtils::Exception("an icon is cut short");

@@ -18,6 +18,8 @@
 #include <vector>
 
 #include "Graphics.h"
+#include "LittleEndian.h"
+#include "Platform/WaveFile.h"
 
 namespace {
 
@@ -96,14 +98,8 @@ void DrawFrame(Graphics::TBitmap& frame, int k) {
 
 // ---- writing ----
 
-void Put16(std::vector<std::uint8_t>& out, unsigned v) {
-  out.push_back(static_cast<std::uint8_t>(v & 0xFF));
-  out.push_back(static_cast<std::uint8_t>((v >> 8) & 0xFF));
-}
-void Put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
-  Put16(out, v & 0xFFFF);
-  Put16(out, v >> 16);
-}
+using LittleEndian::Write16;
+using LittleEndian::Write32;
 
 void WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
   std::ofstream f(path, std::ios::binary);
@@ -124,23 +120,23 @@ void WriteBmp8(const Graphics::TSurface& s, const std::string& path) {
   const std::uint32_t offset = 14 + 40 + 4 * colours;
   const std::uint32_t imageSize = stride * static_cast<std::uint32_t>(s.Height());
   std::vector<std::uint8_t> out{'B', 'M'};
-  Put32(out, offset + imageSize);
-  Put32(out, 0);
-  Put32(out, offset);
-  Put32(out, 40);
-  Put32(out, static_cast<std::uint32_t>(s.Width()));
-  Put32(out, static_cast<std::uint32_t>(s.Height()));
-  Put16(out, 1);
-  Put16(out, 8);
-  Put32(out, 0);  // no compression
-  Put32(out, imageSize);
-  Put32(out, 2835);  // 72 dots per inch
-  Put32(out, 2835);
-  Put32(out, colours);
-  Put32(out, 0);
+  Write32(out, offset + imageSize);
+  Write32(out, 0);
+  Write32(out, offset);
+  Write32(out, 40);
+  Write32(out, static_cast<std::uint32_t>(s.Width()));
+  Write32(out, static_cast<std::uint32_t>(s.Height()));
+  Write16(out, 1);
+  Write16(out, 8);
+  Write32(out, 0);  // no compression
+  Write32(out, imageSize);
+  Write32(out, 2835);  // 72 dots per inch
+  Write32(out, 2835);
+  Write32(out, colours);
+  Write32(out, 0);
   std::vector<Graphics::TPixel> byIndex(colours);
   for (const auto& [pixel, index] : palette) byIndex[index] = pixel;
-  for (Graphics::TPixel p : byIndex) Put32(out, p);  // B, G, R, 0 in the file
+  for (Graphics::TPixel p : byIndex) Write32(out, p);  // B, G, R, 0 in the file
   for (int y = s.Height() - 1; y >= 0; --y) {
     for (int x = 0; x < s.Width(); ++x) out.push_back(palette.at(s.Pixel(x, y)));
     for (auto pad = static_cast<std::uint32_t>(s.Width()); pad < stride; ++pad) out.push_back(0);
@@ -152,31 +148,17 @@ void WriteBmp8(const Graphics::TSurface& s, const std::string& path) {
 void WriteWave(const std::string& path) {
   constexpr int kRate = 22050;
   constexpr int kCount = kRate * 7 / 10;
-  std::vector<std::uint8_t> data;
+  Platform::TWave wave;
+  wave.Rate = kRate;
   double phase = 0;
   for (int i = 0; i < kCount; ++i) {
     double t = static_cast<double>(i) / kCount;
     phase += kTwoPi * (300 + 600 * t) / kRate;
     double level =
         0.35 * std::min(1.0, 20 * t) * (1 - t) * (0.75 + 0.25 * std::sin(kTwoPi * 18 * t));
-    auto v = static_cast<std::int16_t>(std::lround(level * 32767 * std::sin(phase)));
-    Put16(data, static_cast<std::uint16_t>(v));
+    wave.Samples.push_back(static_cast<std::int16_t>(std::lround(level * 32767 * std::sin(phase))));
   }
-  const auto size = static_cast<std::uint32_t>(data.size());
-  std::vector<std::uint8_t> out{'R', 'I', 'F', 'F'};
-  Put32(out, 36 + size);
-  for (char ch : std::string("WAVEfmt ")) out.push_back(static_cast<std::uint8_t>(ch));
-  Put32(out, 16);
-  Put16(out, 1);  // PCM
-  Put16(out, 1);  // mono
-  Put32(out, kRate);
-  Put32(out, kRate * 2);
-  Put16(out, 2);
-  Put16(out, 16);
-  for (char ch : std::string("data")) out.push_back(static_cast<std::uint8_t>(ch));
-  Put32(out, size);
-  out.insert(out.end(), data.begin(), data.end());
-  WriteFile(path, out);
+  Platform::WriteWaveFile(wave, path);
 }
 
 }  // namespace

@@ -2,8 +2,9 @@
 
 #include <algorithm>
 #include <bit>
-#include <cstring>
 #include <vector>
+
+#include "LittleEndian.h"
 
 namespace Graphics::Bmp {
 
@@ -71,24 +72,15 @@ void PaletteRow1(const std::uint8_t* src, TPixel* dst, int width, const TPixel* 
 
 // ---- Direct colour rows.
 
-// Four bytes as a little-endian word; on such hosts one load.
-std::uint32_t Load32(const std::uint8_t* p) {
-  if constexpr (std::endian::native == std::endian::little) {
-    std::uint32_t v;
-    std::memcpy(&v, p, sizeof v);
-    return v;
-  } else {
-    return std::uint32_t{p[0]} | std::uint32_t{p[1]} << 8 | std::uint32_t{p[2]} << 16 |
-           std::uint32_t{p[3]} << 24;
-  }
-}
+using LittleEndian::Read16;
+using LittleEndian::Read32;
 
 // B, G, R. Four pixels are twelve bytes, three words: B0 G0 R0 B1 | G1 R1 B2 G2 |
 // R2 B3 G3 R3. The pixels left over go byte by byte, so no load passes the row.
 void Row24(const std::uint8_t* src, TPixel* dst, int width) {
   int x = 0;
   for (; x + 4 <= width; x += 4, src += 12) {
-    const std::uint32_t a = Load32(src), b = Load32(src + 4), c = Load32(src + 8);
+    const std::uint32_t a = Read32(src), b = Read32(src + 4), c = Read32(src + 8);
     dst[x] = a & 0xFFFFFF;
     dst[x + 1] = a >> 24 | (b & 0xFFFF) << 8;
     dst[x + 2] = b >> 16 | (c & 0xFF) << 16;
@@ -100,7 +92,7 @@ void Row24(const std::uint8_t* src, TPixel* dst, int width) {
 
 // B, G, R, and an alpha byte that the picture does not keep.
 void Row32(const std::uint8_t* src, TPixel* dst, int width) {
-  for (int x = 0; x < width; ++x) dst[x] = Load32(src + 4 * x) & 0xFFFFFF;
+  for (int x = 0; x < width; ++x) dst[x] = Read32(src + 4 * x) & 0xFFFFFF;
 }
 
 // One colour of a bit-field pixel, scaled to 8 bits as value * 255 / max rounded.
@@ -142,14 +134,11 @@ struct TChannels {
 };
 
 void FieldRow16(const std::uint8_t* src, TPixel* dst, int width, const TChannels& channels) {
-  for (int x = 0; x < width; ++x, src += 2)
-    dst[x] = channels(std::uint32_t{src[0]} | std::uint32_t{src[1]} << 8);
+  for (int x = 0; x < width; ++x, src += 2) dst[x] = channels(Read16(src));
 }
 
 void FieldRow32(const std::uint8_t* src, TPixel* dst, int width, const TChannels& channels) {
-  for (int x = 0; x < width; ++x, src += 4)
-    dst[x] = channels(std::uint32_t{src[0]} | std::uint32_t{src[1]} << 8 |
-                      std::uint32_t{src[2]} << 16 | std::uint32_t{src[3]} << 24);
+  for (int x = 0; x < width; ++x, src += 4) dst[x] = channels(Read32(src));
 }
 
 // ---- Stored rows: checks that they are all there, makes the picture, and hands

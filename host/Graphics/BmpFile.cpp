@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "Graphics/BmpDecode.h"
+#include "LittleEndian.h"
 #include "SysUtils.h"
 
 namespace Graphics {
@@ -25,12 +26,8 @@ constexpr std::size_t kFileHeaderBytes = 14;
 constexpr std::size_t kInfoHeaderBytes = 40;
 constexpr std::size_t kCoreHeaderBytes = 12;
 
-std::uint32_t Le16(std::span<const std::uint8_t> b, std::size_t at) {
-  return std::uint32_t{b[at]} | std::uint32_t{b[at + 1]} << 8;
-}
-std::uint32_t Le32(std::span<const std::uint8_t> b, std::size_t at) {
-  return Le16(b, at) | Le16(b, at + 2) << 16;
-}
+using LittleEndian::Read16;
+using LittleEndian::Read32;
 
 std::string Hex(std::uint32_t v) {
   char text[16];
@@ -40,6 +37,7 @@ std::string Hex(std::uint32_t v) {
 
 // The header fields as stored, before any is believed.
 struct TFields {
+  std::size_t Start = 0;  // where the information header begins
   std::size_t HeaderSize = 0;
   bool Core = false;
   std::int64_t Width = 0, Height = 0;
@@ -52,33 +50,42 @@ bool KnownHeaderSize(std::size_t size) {
          size == 108 || size == 124;
 }
 
-TFields ReadFields(std::span<const std::uint8_t> bytes) {
+// The information header at `start`; the pixel offset is left to the caller.
+TFields ReadInfoHeader(std::span<const std::uint8_t> bytes, std::size_t start) {
+  if (bytes.size() < start + 4)
+    Fault("file too short (" + std::to_string(bytes.size()) + " bytes) for a bitmap");
+  TFields f;
+  f.Start = start;
+  f.HeaderSize = Read32(bytes, start);
+  if (!KnownHeaderSize(f.HeaderSize)) Fault("unknown header size " + std::to_string(f.HeaderSize));
+  if (bytes.size() < start + f.HeaderSize)
+    Fault("file too short (" + std::to_string(bytes.size()) + " bytes) for its " +
+          std::to_string(f.HeaderSize) + "-byte header");
+  const std::size_t h = start;
+  if (f.HeaderSize == kCoreHeaderBytes) {
+    f.Core = true;
+    f.Width = Read16(bytes, h + 4);
+    f.Height = Read16(bytes, h + 6);
+    f.Planes = Read16(bytes, h + 8);
+    f.BitCount = Read16(bytes, h + 10);
+    return f;
+  }
+  f.Width = static_cast<std::int32_t>(Read32(bytes, h + 4));
+  f.Height = static_cast<std::int32_t>(Read32(bytes, h + 8));
+  f.Planes = Read16(bytes, h + 12);
+  f.BitCount = Read16(bytes, h + 14);
+  f.Compression = Read32(bytes, h + 16);
+  f.ColoursUsed = Read32(bytes, h + 32);
+  return f;
+}
+
+TFields ReadFileFields(std::span<const std::uint8_t> bytes) {
   if (bytes.size() < kFileHeaderBytes + 4)
     Fault("file too short (" + std::to_string(bytes.size()) + " bytes) for a bitmap");
   if (bytes[0] != 'B' || bytes[1] != 'M')
-    Fault("bad signature " + Hex(Le16(bytes, 0)) + ", not \"BM\"");
-  TFields f;
-  f.PixelOffset = Le32(bytes, 10);
-  f.HeaderSize = Le32(bytes, kFileHeaderBytes);
-  if (!KnownHeaderSize(f.HeaderSize)) Fault("unknown header size " + std::to_string(f.HeaderSize));
-  if (bytes.size() < kFileHeaderBytes + f.HeaderSize)
-    Fault("file too short (" + std::to_string(bytes.size()) + " bytes) for its " +
-          std::to_string(f.HeaderSize) + "-byte header");
-  constexpr std::size_t h = kFileHeaderBytes;
-  if (f.HeaderSize == kCoreHeaderBytes) {
-    f.Core = true;
-    f.Width = Le16(bytes, h + 4);
-    f.Height = Le16(bytes, h + 6);
-    f.Planes = Le16(bytes, h + 8);
-    f.BitCount = Le16(bytes, h + 10);
-    return f;
-  }
-  f.Width = static_cast<std::int32_t>(Le32(bytes, h + 4));
-  f.Height = static_cast<std::int32_t>(Le32(bytes, h + 8));
-  f.Planes = Le16(bytes, h + 12);
-  f.BitCount = Le16(bytes, h + 14);
-  f.Compression = Le32(bytes, h + 16);
-  f.ColoursUsed = Le32(bytes, h + 32);
+    Fault("bad signature " + Hex(Read16(bytes, 0)) + ", not \"BM\"");
+  TFields f = ReadInfoHeader(bytes, kFileHeaderBytes);
+  f.PixelOffset = Read32(bytes, 10);
   return f;
 }
 
@@ -169,14 +176,14 @@ void CheckMask(std::uint32_t mask, int bitCount, const char* channel) {
 // header from 52 bytes on, or the three words after a 40-byte one: the same
 // place), else the depth's defaults. Returns where the headers end.
 std::size_t ReadMasks(std::span<const std::uint8_t> bytes, const TFields& f, TFormat& format) {
-  const std::size_t headersEnd = kFileHeaderBytes + f.HeaderSize;
+  const std::size_t headersEnd = f.Start + f.HeaderSize;
   if (format.BitCount == 16) format.Masks = {0x7C00, 0x03E0, 0x001F};
   if (format.BitCount == 32) format.Masks = {0xFF0000, 0x00FF00, 0x0000FF};
   if (format.Compression != TCompression::BitFields) return headersEnd;
-  constexpr std::size_t at = kFileHeaderBytes + kInfoHeaderBytes;
+  const std::size_t at = f.Start + kInfoHeaderBytes;
   if (bytes.size() < at + 12)
     Fault("file too short (" + std::to_string(bytes.size()) + " bytes) for its bit-field masks");
-  format.Masks = {Le32(bytes, at), Le32(bytes, at + 4), Le32(bytes, at + 8)};
+  format.Masks = {Read32(bytes, at), Read32(bytes, at + 4), Read32(bytes, at + 8)};
   CheckMask(format.Masks[0], format.BitCount, "red");
   CheckMask(format.Masks[1], format.BitCount, "green");
   CheckMask(format.Masks[2], format.BitCount, "blue");
@@ -201,6 +208,33 @@ void ReadPalette(std::span<const std::uint8_t> bytes, const TFields& f, std::siz
   }
 }
 
+// A packed bitmap has no pixel offset: its pixels follow the palette, which holds
+// the colours the header declares (all the depth can name when it says 0).
+std::uint64_t PackedPixelOffset(const TFields& f, const TFormat& format, std::size_t headersEnd) {
+  const std::uint64_t colours = format.BitCount <= 8 && (f.Core || f.ColoursUsed == 0)
+                                    ? std::uint64_t{1} << format.BitCount
+                                    : f.ColoursUsed;
+  return headersEnd + colours * (f.Core ? 3 : 4);
+}
+
+TDecodedBmp Decode(std::span<const std::uint8_t> bytes, TFields fields, std::size_t maxPixels) {
+  TFormat format = CheckFields(fields, maxPixels);
+  const std::size_t headersEnd = ReadMasks(bytes, fields, format);
+  if (fields.Start == 0) fields.PixelOffset = PackedPixelOffset(fields, format, headersEnd);
+  if (fields.PixelOffset > bytes.size())
+    Fault("pixel data offset " + std::to_string(fields.PixelOffset) +
+          " beyond the end of the file (" + std::to_string(bytes.size()) + " bytes)");
+  if (fields.PixelOffset < headersEnd)
+    Fault("pixel data offset " + std::to_string(fields.PixelOffset) +
+          " inside the headers, which end at " + std::to_string(headersEnd));
+  ReadPalette(bytes, fields, headersEnd, format);
+  const auto data = bytes.subspan(static_cast<std::size_t>(fields.PixelOffset));
+  const bool rle =
+      format.Compression == TCompression::Rle8 || format.Compression == TCompression::Rle4;
+  return {rle ? Bmp::DecodeRle(format, data) : Bmp::DecodeStoredRows(format, data),
+          format.BottomUp};
+}
+
 [[noreturn]] void CannotOpen(const std::string& path, const std::string& reason) {
   throw EInvalidGraphic("Cannot open file \"" + path + "\": " + reason);
 }
@@ -210,21 +244,18 @@ void ReadPalette(std::span<const std::uint8_t> bytes, const TFields& f, std::siz
 TDecodedBmp ReadBmp(std::span<const std::uint8_t> bytes, const std::string& name,
                     std::size_t maxPixels) {
   try {
-    const TFields fields = ReadFields(bytes);
-    TFormat format = CheckFields(fields, maxPixels);
-    const std::size_t headersEnd = ReadMasks(bytes, fields, format);
-    if (fields.PixelOffset > bytes.size())
-      Fault("pixel data offset " + std::to_string(fields.PixelOffset) +
-            " beyond the end of the file (" + std::to_string(bytes.size()) + " bytes)");
-    if (fields.PixelOffset < headersEnd)
-      Fault("pixel data offset " + std::to_string(fields.PixelOffset) +
-            " inside the headers, which end at " + std::to_string(headersEnd));
-    ReadPalette(bytes, fields, headersEnd, format);
-    const auto data = bytes.subspan(static_cast<std::size_t>(fields.PixelOffset));
-    const bool rle =
-        format.Compression == TCompression::Rle8 || format.Compression == TCompression::Rle4;
-    return {rle ? Bmp::DecodeRle(format, data) : Bmp::DecodeStoredRows(format, data),
-            format.BottomUp};
+    return Decode(bytes, ReadFileFields(bytes), maxPixels);
+  } catch (const Bmp::EBmpFault& fault) {
+    throw EInvalidGraphic("Bitmap \"" + name + "\": " + fault.what());
+  }
+}
+
+TDecodedBmp ReadDib(std::span<const std::uint8_t> dib, const std::string& name,
+                    std::optional<std::int32_t> height) {
+  try {
+    TFields fields = ReadInfoHeader(dib, 0);
+    if (height) fields.Height = *height;
+    return Decode(dib, fields, TSurface::kMaxPixels);
   } catch (const Bmp::EBmpFault& fault) {
     throw EInvalidGraphic("Bitmap \"" + name + "\": " + fault.what());
   }
@@ -252,18 +283,9 @@ TDecodedBmp ReadBmpFile(const std::string& path) {
 
 // ---- Writing.
 
-namespace {
-void Put16(std::vector<std::uint8_t>& out, std::uint32_t v) {
-  out.push_back(static_cast<std::uint8_t>(v));
-  out.push_back(static_cast<std::uint8_t>(v >> 8));
-}
-void Put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
-  Put16(out, v & 0xFFFF);
-  Put16(out, v >> 16);
-}
-}  // namespace
-
 void WriteBmpFile(const TSurface& surface, const std::string& path) {
+  using LittleEndian::Write16;
+  using LittleEndian::Write32;
   const auto w = static_cast<std::uint32_t>(surface.Width());
   const auto h = static_cast<std::uint32_t>(surface.Height());
   const std::uint32_t rowBytes = (w * 3 + 3) & ~3u;  // rows are padded to 4 bytes
@@ -272,20 +294,20 @@ void WriteBmpFile(const TSurface& surface, const std::string& path) {
   out.reserve(54 + pixelBytes);
   out.push_back('B');
   out.push_back('M');
-  Put32(out, 54 + pixelBytes);  // file size
-  Put32(out, 0);                // reserved
-  Put32(out, 54);               // offset of the pixels
-  Put32(out, 40);               // information header size
-  Put32(out, w);
-  Put32(out, h);   // positive: bottom row first
-  Put16(out, 1);   // planes
-  Put16(out, 24);  // bits per pixel
-  Put32(out, 0);   // no compression
-  Put32(out, pixelBytes);
-  Put32(out, 3780);  // 96 dots per inch, in dots per metre
-  Put32(out, 3780);
-  Put32(out, 0);
-  Put32(out, 0);
+  Write32(out, 54 + pixelBytes);  // file size
+  Write32(out, 0);                // reserved
+  Write32(out, 54);               // offset of the pixels
+  Write32(out, 40);               // information header size
+  Write32(out, w);
+  Write32(out, h);   // positive: bottom row first
+  Write16(out, 1);   // planes
+  Write16(out, 24);  // bits per pixel
+  Write32(out, 0);   // no compression
+  Write32(out, pixelBytes);
+  Write32(out, 3780);  // 96 dots per inch, in dots per metre
+  Write32(out, 3780);
+  Write32(out, 0);
+  Write32(out, 0);
   for (int y = surface.Height() - 1; y >= 0; --y) {
     const TPixel* row = surface.Row(y);
     for (std::uint32_t x = 0; x < w; ++x) {

@@ -3,6 +3,7 @@
 // Usage
 //   TDecodedBmp bmp = ReadBmpFile("frames\\a.bmp");     // "\" or "/" separators
 //   TDecodedBmp bmp = ReadBmp(bytes, "a.bmp");          // bytes already in memory
+//   TDecodedBmp bmp = ReadDib(resource, "TVORM");       // no file header
 //   bitmap.SetSurface(std::move(bmp.Pixels), bmp.BottomUp);
 //   WriteBmpFile(surface, "out.bmp");
 //
@@ -46,6 +47,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -66,6 +68,14 @@ inline constexpr std::uint64_t kMaxBmpFileBytes =
 // Decodes a whole bitmap file held in `bytes`; `name` is for messages only.
 TDecodedBmp ReadBmp(std::span<const std::uint8_t> bytes, const std::string& name,
                     std::size_t maxPixels = TSurface::kMaxPixels);
+
+// Decodes a packed bitmap (a DIB: the information header, the palette and the
+// pixels, as resources and icons hold a bitmap, without the file header). The
+// pixels follow the palette of the colours the header declares. `height`, when
+// given, replaces the header's: an icon's image declares its colours and its mask
+// together, twice the picture's height, the colours first.
+TDecodedBmp ReadDib(std::span<const std::uint8_t> dib, const std::string& name,
+                    std::optional<std::int32_t> height = std::nullopt);
 
 // Reads the file at `path` (either separator) and decodes it.
 TDecodedBmp ReadBmpFile(const std::string& path);

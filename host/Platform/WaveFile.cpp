@@ -9,6 +9,7 @@
 #include <fstream>
 #include <vector>
 
+#include "LittleEndian.h"
 #include "SysUtils.h"
 
 namespace Platform {
@@ -16,10 +17,10 @@ namespace Platform {
 namespace {
 
 // The 44-byte header of a PCM wave file: RIFF, "fmt " and the data chunk's head.
-std::vector<char> PcmHeader(int rate, std::uint32_t dataBytes) {
-  std::vector<char> header;
+std::vector<std::uint8_t> PcmHeader(int rate, std::uint32_t dataBytes) {
+  std::vector<std::uint8_t> header;
   auto put = [&](std::uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) header.push_back(static_cast<char>(value >> (8 * i)));
+    bytes == 2 ? LittleEndian::Write16(header, value) : LittleEndian::Write32(header, value);
   };
   auto tag = [&](const char* fourCc) { header.insert(header.end(), fourCc, fourCc + 4); };
   const auto byteRate = static_cast<std::uint32_t>(rate) * 2;
@@ -68,16 +69,12 @@ void WriteWaveFile(const TWave& wave, const std::string& path) {
   std::ofstream out(path, std::ios::binary);
   if (!out) throw SysUtils::Exception("Cannot create " + path + ": " + std::strerror(errno));
   const auto dataBytes = static_cast<std::uint32_t>(wave.Samples.size() * 2);
-  const std::vector<char> header = PcmHeader(wave.Rate, dataBytes);
-  out.write(header.data(), static_cast<std::streamsize>(header.size()));
-  std::vector<char> data;
-  data.reserve(dataBytes);
-  for (std::int16_t sample : wave.Samples) {
-    const auto bits = static_cast<std::uint16_t>(sample);
-    data.push_back(static_cast<char>(bits & 0xFF));
-    data.push_back(static_cast<char>(bits >> 8));
-  }
-  out.write(data.data(), static_cast<std::streamsize>(data.size()));
+  std::vector<std::uint8_t> bytes = PcmHeader(wave.Rate, dataBytes);
+  bytes.reserve(bytes.size() + dataBytes);
+  for (std::int16_t sample : wave.Samples)
+    LittleEndian::Write16(bytes, static_cast<std::uint16_t>(sample));
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
   out.close();
   if (!out) throw SysUtils::Exception("Cannot write " + path + ": " + std::strerror(errno));
 }

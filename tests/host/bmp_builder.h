@@ -9,20 +9,15 @@
 #include <vector>
 
 #include "Graphics/Surface.h"
+#include "LittleEndian.h"
 
 namespace BmpTest {
 
 using Graphics::TPixel;
 using TBytes = std::vector<std::uint8_t>;
 
-inline void Put16(TBytes& out, std::uint32_t v) {
-  out.push_back(static_cast<std::uint8_t>(v));
-  out.push_back(static_cast<std::uint8_t>(v >> 8));
-}
-inline void Put32(TBytes& out, std::uint32_t v) {
-  Put16(out, v & 0xFFFF);
-  Put16(out, v >> 16);
-}
+using LittleEndian::Write16;
+using LittleEndian::Write32;
 
 struct TBmpFile {
   std::uint32_t HeaderSize = 40;  // 12 core, 40 information, 52, 56, 108 V4, 124 V5
@@ -41,26 +36,26 @@ struct TBmpFile {
   TBytes Bytes() const {
     const bool core = HeaderSize == 12;
     TBytes header;
-    Put32(header, HeaderSize);
+    Write32(header, HeaderSize);
     if (core) {
-      Put16(header, static_cast<std::uint32_t>(Width));
-      Put16(header, static_cast<std::uint32_t>(Height));
+      Write16(header, static_cast<std::uint32_t>(Width));
+      Write16(header, static_cast<std::uint32_t>(Height));
     } else {
-      Put32(header, static_cast<std::uint32_t>(Width));
-      Put32(header, static_cast<std::uint32_t>(Height));
+      Write32(header, static_cast<std::uint32_t>(Width));
+      Write32(header, static_cast<std::uint32_t>(Height));
     }
-    Put16(header, Planes);
-    Put16(header, BitCount);
+    Write16(header, Planes);
+    Write16(header, BitCount);
     if (!core) {
-      Put32(header, Compression);
-      Put32(header, static_cast<std::uint32_t>(Pixels.size()));  // image size
-      Put32(header, 2835);                                       // 72 dots per inch
-      Put32(header, 2835);
-      Put32(header, ColoursUsed);
-      Put32(header, 0);  // colours important
+      Write32(header, Compression);
+      Write32(header, static_cast<std::uint32_t>(Pixels.size()));  // image size
+      Write32(header, 2835);                                       // 72 dots per inch
+      Write32(header, 2835);
+      Write32(header, ColoursUsed);
+      Write32(header, 0);  // colours important
     }
     TBytes masks;
-    for (std::uint32_t m : Masks) Put32(masks, m);
+    for (std::uint32_t m : Masks) Write32(masks, m);
     if (HeaderSize >= 52) {  // the masks are fields of the longer headers
       masks.resize(HeaderSize - 40, 0);
       header.insert(header.end(), masks.begin(), masks.end());
@@ -77,9 +72,9 @@ struct TBmpFile {
     header.resize(header.size() + Gap, 0xEE);
     const auto offset = static_cast<std::uint32_t>(14 + header.size());
     TBytes out = {'B', 'M'};
-    Put32(out, offset + static_cast<std::uint32_t>(Pixels.size()));  // file size
-    Put32(out, 0);                                                   // reserved
-    Put32(out, PixelOffset.value_or(offset));
+    Write32(out, offset + static_cast<std::uint32_t>(Pixels.size()));  // file size
+    Write32(out, 0);                                                   // reserved
+    Write32(out, PixelOffset.value_or(offset));
     out.insert(out.end(), header.begin(), header.end());
     out.insert(out.end(), Pixels.begin(), Pixels.end());
     return out;

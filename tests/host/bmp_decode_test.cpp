@@ -1,6 +1,8 @@
 // The bitmap reader on a file of every kind, each decoded to exact pixels.
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <span>
 #include <tuple>
 
 #include "Graphics/Bitmap.h"
@@ -64,9 +66,8 @@ using TKind = std::tuple<std::uint32_t, int, bool>;  // header size, bits, top-d
 
 class BmpEveryKind : public ::testing::TestWithParam<TKind> {};
 
-TEST_P(BmpEveryKind, DecodesToTheExactPicture) {
-  const auto [header, bits, topDown] = GetParam();
-  const TSample sample = MakeSample(bits);
+TBmpFile SampleFile(const TKind& kind, const TSample& sample) {
+  const auto [header, bits, topDown] = kind;
   TBmpFile file;
   file.HeaderSize = header;
   file.Width = kWidth;
@@ -74,9 +75,23 @@ TEST_P(BmpEveryKind, DecodesToTheExactPicture) {
   file.BitCount = static_cast<std::uint16_t>(bits);
   file.Palette = sample.Palette;
   file.Pixels = StoreRows(sample.Stored, bits, topDown, 0x5A);
+  return file;
+}
+
+// A packed bitmap is the file without its 14-byte file header.
+TDecodedBmp DecodePacked(const TBmpFile& file, std::optional<std::int32_t> height = {}) {
+  const TBytes bytes = file.Bytes();
+  return Graphics::ReadDib(std::span(bytes).subspan(14), "t", height);
+}
+
+TEST_P(BmpEveryKind, DecodesToTheExactPicture) {
+  const bool topDown = std::get<2>(GetParam());
+  const TSample sample = MakeSample(std::get<1>(GetParam()));
+  const TBmpFile file = SampleFile(GetParam(), sample);
   const TDecodedBmp bmp = Decode(file);
   EXPECT_EQ(Hex(bmp.Pixels), Hex(sample.Picture));
   EXPECT_EQ(bmp.BottomUp, !topDown);
+  EXPECT_EQ(Hex(DecodePacked(file).Pixels), Hex(sample.Picture)) << "without the file header";
 }
 
 std::vector<TKind> AllKinds() {
@@ -312,6 +327,56 @@ TEST(BmpRle, Rle4SingleRunUsesOnlyTheHighNibble) {
   // The low nibble 15 names no colour of the two, but one pixel never shows it.
   const auto file = Rle(4, 1, 1, 2, {0x01, 0x1F, 0x00, 0x01});
   EXPECT_EQ(Indices(Decode(file).Pixels, file.Palette), "1\n");
+}
+
+// ---- Packed bitmaps: the pixels follow the palette the header declares.
+
+TEST(BmpPacked, PixelsFollowThePaletteOrTheMasksTheHeaderDeclares) {
+  TBmpFile shortPalette;  // 8 bits, three colours used
+  shortPalette.Width = 4;
+  shortPalette.BitCount = 8;
+  shortPalette.ColoursUsed = 3;
+  shortPalette.Palette = Colours(3);
+  shortPalette.Pixels = StoreRows({{2, 0, 1, 2}}, 8);
+  TBmpFile colourTable;  // 24 bits with an optional table of two colours before the pixels
+  colourTable.Width = 2;
+  colourTable.ColoursUsed = 2;
+  colourTable.Palette = {0x111111, 0x222222};
+  colourTable.Pixels = StoreRows({{0x010203, 0x040506}}, 24);
+  TBmpFile rle = Rle(8, 3, 1, 4, {0x03, 0x02, 0x00, 0x01});
+  rle.ColoursUsed = 4;
+  const struct {
+    const char* Kind;
+    TBmpFile File;
+  } cases[] = {
+      {"short palette", shortPalette},
+      {"colour table", colourTable},
+      {"masks after the header", Fields(40, 16, {0xF800, 0x07E0, 0x001F}, {{0xF800, 0x001F}})},
+      {"RLE8", rle},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(Hex(DecodePacked(c.File).Pixels), Hex(Decode(c.File).Pixels)) << c.Kind;
+}
+
+TEST(BmpPacked, AGivenHeightReadsTheFirstRowsAsAnIconsColours) {
+  // Stored bottom row first: the colours (two rows), then the mask's two rows.
+  TBmpFile icon;
+  icon.Width = 2;
+  icon.Height = 4;
+  icon.Pixels = StoreRows({{0xFFFFFF, 0xFFFFFF}, {0, 0}, {0x0000FF, 0x00FF00}, {0xFF0000, 1}}, 24);
+  EXPECT_EQ(Hex(DecodePacked(icon, 2).Pixels), "0000FF 00FF00\nFF0000 000001\n");
+}
+
+TEST(BmpPacked, ACutShortHeaderOrPaletteIsAnError) {
+  TBmpFile file;
+  file.BitCount = 8;
+  file.Palette = Colours(256);
+  file.Pixels = {0, 0, 0, 0};
+  const TBytes bytes = file.Bytes();
+  for (std::size_t size : {std::size_t{16}, std::size_t{14 + 40 + 512}}) {
+    const auto cut = std::span(bytes).subspan(14, size - 14);
+    EXPECT_THROW(Graphics::ReadDib(cut, "t"), Graphics::EInvalidGraphic) << size;
+  }
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "Graphics/BmpFile.h"
+#include "LittleEndian.h"
 #include "PackageTesting.h"
 #include "PackagesInfo.h"
 #include "PackagesNames.h"
@@ -28,11 +29,12 @@ Bytes ResourceBytes(Windows::TResourceId type, Windows::TResourceId name, Window
 }
 
 std::uint32_t At32(const Bytes& b, std::size_t at) {
-  return b.at(at) | b.at(at + 1) << 8 | b.at(at + 2) << 16 |
-         static_cast<std::uint32_t>(b.at(at + 3)) << 24;
+  b.at(at + 3);  // throws when the field is not all there
+  return LittleEndian::Read32(b, at);
 }
 std::uint16_t At16(const Bytes& b, std::size_t at) {
-  return static_cast<std::uint16_t>(b.at(at) | b.at(at + 1) << 8);
+  b.at(at + 1);
+  return LittleEndian::Read16(b, at);
 }
 
 Bytes Append(Bytes a, const std::string& text) {
@@ -149,13 +151,9 @@ void ExpectInfoHeader(const Bytes& dib, std::uint32_t width, std::uint32_t heigh
   EXPECT_EQ(Bytes(dib.begin() + 40, dib.begin() + 104), kColourTable);
 }
 
-// The picture, through our own bitmap reader, given the file header a DIB lacks.
-Graphics::TSurface Decode(Bytes dib, std::uint32_t height, std::size_t pixelBytes) {
-  dib.resize(104 + pixelBytes);
-  dib[8] = static_cast<std::uint8_t>(height);
-  Bytes file = {'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0, 14 + 104, 0, 0, 0};
-  file.insert(file.end(), dib.begin(), dib.end());
-  return Graphics::ReadBmp(file, "resource").Pixels;
+// The first `height` rows of the picture, through our own bitmap reader.
+Graphics::TSurface Decode(const Bytes& dib, std::uint32_t height) {
+  return Graphics::ReadDib(dib, "resource", static_cast<std::int32_t>(height)).Pixels;
 }
 
 bool Has(const Graphics::TSurface& s, Graphics::TPixel colour) {
@@ -187,7 +185,7 @@ TEST(Resources, PaletteBitmapsAre24By24At4BitsOfTheDescribedPictures) {
     Bytes dib = ResourceBytes(Windows::RT_BITMAP, p.Name, 0x0413);
     ASSERT_EQ(dib.size(), 392u);
     ExpectInfoHeader(dib, 24, 24);
-    Graphics::TSurface picture = Decode(dib, 24, 288);
+    Graphics::TSurface picture = Decode(dib, 24);
     ASSERT_EQ(picture.Width(), 24);
     ASSERT_EQ(picture.Height(), 24);
     EXPECT_EQ(picture.Pixel(0, 0), p.Background);
@@ -205,7 +203,7 @@ TEST(Resources, TheIconIsOneImageOf32By32In16Colours) {
   Bytes image = ResourceBytes(Windows::RT_ICON, Windows::WORD{1}, 0x0413);
   ASSERT_EQ(image.size(), 744u);
   ExpectInfoHeader(image, 32, 64);
-  Graphics::TSurface picture = Decode(image, 32, 512);
+  Graphics::TSurface picture = Decode(image, 32);
   EXPECT_EQ(picture.Width(), 32);
   EXPECT_EQ(picture.Height(), 32);
   // The AND mask, bottom row first: the corners are see-through, the middle not.

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "Graphics/Surface.h"
+#include "LittleEndian.h"
 
 namespace TestSupport {
 
@@ -29,8 +30,9 @@ inline std::vector<TGifFrame> ReadGif(const std::string& path) {
     return d[p++];
   };
   auto u16 = [&] {
-    int lo = u8();
-    return lo | (u8() << 8);
+    need(2);
+    p += 2;
+    return int{LittleEndian::Read16(d, p - 2)};
   };
   need(6);
   if (std::string(d.begin(), d.begin() + 6) != "GIF89a") throw std::runtime_error("not a GIF");
