@@ -8,6 +8,7 @@
 
 #include "DesignShell.h"
 #include "Graphics/PictureFiles.h"
+#include "ManualPage.h"
 #include "PackageCommand.h"
 #include "Reference.h"
 #include "Render.h"
@@ -152,7 +153,9 @@ std::string ToolHelp() {
   std::ostringstream out;
   out << "usage: tollenspiegel COMMAND [OPTIONS]\n"
          "       tollenspiegel COMMAND --help\n"
-         "       tollenspiegel --version\n\ncommands:\n";
+         "       tollenspiegel --version\n"
+         "       tollenspiegel --manual        (the manual page, in roff)\n"
+         "       tollenspiegel --completion    (the bash completion script)\n\ncommands:\n";
   for (const TCommandSpec& spec : CommandSpecs())
     out << "  " << spec.Name << std::string(10 - spec.Name.size(), ' ') << spec.Summary << "\n";
   return out.str();
@@ -168,6 +171,11 @@ int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     }
     if (args[0] == "--version") {
       out << VersionText() << "\n";
+      return 0;
+    }
+    if (args[0] == "--manual" || args[0] == "--completion") {
+      if (args.size() > 1) throw TUsageError(args[0] + " takes no arguments");
+      out << (args[0] == "--manual" ? ManualPage() : BashCompletion());
       return 0;
     }
     const TCommandSpec& spec = CommandSpec(args[0]);
