@@ -18,6 +18,7 @@
 #include "Graphics/Bitmap.h"
 #include "Graphics/BmpFile.h"
 #include "LittleEndian.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -63,25 +64,23 @@ void Write8(const fs::path& path, int width, int height) {
 // The temporary folder with the four files, made once and removed at exit.
 class TFiles {
  public:
-  TFiles() : FFolder(fs::temp_directory_path() / "tollen_bench_bmp") {
-    fs::create_directories(FFolder);
+  TFiles() {
     for (int width : {128, 640}) {
       const int height = width == 128 ? 128 : 480;
       Write8(Path(width, 8), width, height);
       Graphics::WriteBmpFile(Picture(width, height), Path(width, 24).string());
     }
   }
-  ~TFiles() { fs::remove_all(FFolder); }
   fs::path Path(std::int64_t width, std::int64_t bits) const {
     std::string name = std::to_string(width);
     name += "_";
     name += std::to_string(bits);
     name += ".bmp";
-    return FFolder / name;
+    return FFolder.Path() / name;
   }
 
  private:
-  fs::path FFolder;
+  TestSupport::TTempFolder FFolder{"tollen-bench-bmp"};
 };
 
 const TFiles& Files() {

@@ -2,7 +2,6 @@
 // draw it on the form) for 128 x 128 and 640 x 480 frames at 8 and 24 bits, beside
 // reading the file alone and reading with decoding.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <cstdint>
 #include <cstdio>
@@ -16,6 +15,7 @@
 #include "Graphics.h"
 #include "Graphics/BmpFile.h"
 #include "LittleEndian.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -62,12 +62,9 @@ int HeightOf(int width) { return width == 128 ? 128 : 480; }
 
 // The frame file for a size and depth, made once in a temporary folder.
 std::string FrameFile(int width, int bits) {
-  static const fs::path dir = [] {
-    std::string pattern = (fs::temp_directory_path() / "bench-film-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) std::perror("mkdtemp");
-    return fs::path(pattern);
-  }();
-  fs::path path = dir / ("frame" + std::to_string(width) + "_" + std::to_string(bits) + ".bmp");
+  static const TestSupport::TTempFolder dir("tollen-bench-film");
+  fs::path path =
+      dir.Path() / ("frame" + std::to_string(width) + "_" + std::to_string(bits) + ".bmp");
   if (!fs::exists(path)) {
     if (bits == 8)
       WriteBmp8(width, HeightOf(width), path.string());

@@ -4,7 +4,6 @@
 // that cannot be loaded does in the designer and at run time. Frame files are
 // real bitmaps in a temporary folder.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -17,6 +16,8 @@
 #include "Forms.h"
 #include "Graphics/BmpFile.h"
 #include "Graphics/Recorder.h"
+#include "support/ShapeForm.h"
+#include "support/TempFolder.h"
 #include "support/Time.h"
 
 namespace {
@@ -27,26 +28,7 @@ using Graphics::TCall;
 using Graphics::TCallKind;
 using TNames = std::vector<std::string>;
 
-class TTempDir {
- public:
-  TTempDir() {
-    std::string pattern = (fs::temp_directory_path() / "film-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("no temporary folder");
-    FPath = pattern;
-  }
-  ~TTempDir() {
-    std::error_code ec;
-    fs::remove_all(FPath, ec);
-  }
-  TTempDir(const TTempDir&) = delete;
-  TTempDir& operator=(const TTempDir&) = delete;
-
-  std::string operator/(const std::string& name) const { return (FPath / name).string(); }
-  std::string Path() const { return FPath.string(); }
-
- private:
-  fs::path FPath;
-};
+using TTempDir = TestSupport::TTempFolder;
 
 // A bitmap file of one colour, its first stored pixel (bottom-left) `corner`.
 void WriteFrame(const std::string& path, int width, int height, Graphics::TPixel fill = 0x00FF00,
@@ -78,17 +60,14 @@ struct TScripted {
 struct TFilmForm {
   TestSupport::TVirtualTime Time;
   TTempDir Dir;
-  Forms::TForm Form{nullptr};
-  TFilm* F = new TFilm(&Form);
-  Graphics::TRecorder* Recorder = nullptr;
+  TestSupport::TOneControlForm<TFilm> OnForm{128, 128};
+  Forms::TForm& Form = OnForm.Form();
+  TFilm* F = &OnForm.Control();
 
   explicit TFilmForm(bool designing = false) {
-    Form.SetBounds(0, 0, 300, 300);
-    F->SetBounds(10, 10, 128, 128);
-    F->SetParent(&Form);
     Form.SetDesigning(designing);
     Form.Update();
-    Recorder = &Form.StartRecording();
+    OnForm.Recorder().Clear();
   }
 
   // Frames 0..n-1 named in the temporary folder; those in `sizes` are written,
@@ -105,14 +84,12 @@ struct TFilmForm {
 
   // The film's own drawing calls since the last look.
   std::vector<TCall> Calls() {
-    std::vector<TCall> calls;
-    for (const TCall& c : Recorder->Calls())
-      if (c.State.Origin == Types::TPoint{10, 10}) calls.push_back(c);
-    Recorder->Clear();
+    std::vector<TCall> calls = OnForm.ControlCalls();
+    OnForm.Recorder().Clear();
     return calls;
   }
   std::vector<TCall> Paint() {
-    Recorder->Clear();
+    OnForm.Recorder().Clear();
     F->Repaint();
     return Calls();
   }

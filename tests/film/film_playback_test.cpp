@@ -9,7 +9,7 @@
 
 #include "Film.h"
 #include "Forms.h"
-#include "Platform/Sound.h"
+#include "support/Sound.h"
 #include "support/Time.h"
 
 namespace {
@@ -200,13 +200,7 @@ TEST(FilmPlayback, AClickStartsAndStopsAfterOnClickOnlyInClickMode) {
   EXPECT_EQ(playingAtClick, (std::vector<bool>{false, false, true, false}));
 }
 
-struct TRecordedSound {
-  Platform::TRecordingSoundService Service;
-  TRecordedSound() { Platform::UseSoundService(&Service); }
-  ~TRecordedSound() { Platform::UseSoundService(nullptr); }
-  TRecordedSound(const TRecordedSound&) = delete;
-  TRecordedSound& operator=(const TRecordedSound&) = delete;
-};
+using TestSupport::TRecordedSound;
 
 TEST(FilmPlayback, EachStartStopsTheProgramsSoundAndPlaysItsOwnOnce) {
   TRecordedSound sound;

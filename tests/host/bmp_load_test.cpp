@@ -7,12 +7,12 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <random>
 
 #include "Graphics/Bitmap.h"
 #include "Graphics/BmpFile.h"
 #include "SysUtils.h"
 #include "host/bmp_builder.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -62,20 +62,14 @@ std::string ErrorOf(Call&& call) {
 
 class BmpLoad : public ::testing::Test {
  protected:
-  BmpLoad()
-      : Folder(fs::temp_directory_path() /
-               ("tollen_bmp_" +
-                std::string(testing::UnitTest::GetInstance()->current_test_info()->name()) + "_" +
-                std::to_string(std::random_device{}()))) {
-    fs::create_directories(Folder / "frames");
-  }
-  ~BmpLoad() override { fs::remove_all(Folder); }
+  BmpLoad() { fs::create_directories(Folder / "frames"); }
   std::string Write(const std::string& name, const TBmpFile& file) {
     WriteFile(Folder / name, file.Bytes());
     return (Folder / name).string();
   }
 
-  fs::path Folder;
+  const TestSupport::TTempFolder Temp{"tollen-bmp"};
+  const fs::path& Folder = Temp.Path();
 };
 
 TEST_F(BmpLoad, ReadsTheFileAndTakesItsFirstStoredPixelAsTransparent) {
@@ -222,11 +216,9 @@ std::vector<std::pair<std::string, TBmpFile>> Seeds() {
 }
 
 TEST(BmpSeeds, TheCorpusHoldsTheBuildersSmallFilesAndEachDecodes) {
-  const char* data = std::getenv("TOLLEN_TEST_DATA");  // tests/data of the source tree
   const char* target = std::getenv("TOLLEN_WRITE_BMP_SEEDS");
-  if (!data && !target) GTEST_SKIP() << "run through ctest to find the source tree";
   const fs::path folder =
-      target ? fs::path(target) : fs::path(data).parent_path().parent_path() / "fuzz/corpus/bmp";
+      target ? fs::path(target) : fs::path(TOLLEN_SOURCE_ROOT) / "fuzz/corpus/bmp";
   for (const auto& [name, file] : Seeds()) {
     const TBytes bytes = file.Bytes();
     if (target) WriteFile(folder / name, bytes);

@@ -1,13 +1,13 @@
 // The run-time library's file names: the name and folder parts of names written
 // with either separator, kept as written, and FileExists on the real disk.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <string>
 
 #include "SysUtils.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -36,9 +36,8 @@ TEST(FileNames, TheNameAndFolderPartsSplitAtTheLastSeparatorOfEitherKind) {
 }
 
 TEST(FileNames, FileExistsFindsFilesByEitherSeparatorButNoFolders) {
-  std::string pattern = (fs::temp_directory_path() / "names-XXXXXX").string();
-  ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-  const fs::path dir = pattern;
+  const TestSupport::TTempFolder folder;
+  const fs::path& dir = folder.Path();
   fs::create_directories(dir / "sub");
   std::ofstream(dir / "sub" / "a.bmp") << "x";
   const std::string base = dir.string();
@@ -49,7 +48,6 @@ TEST(FileNames, FileExistsFindsFilesByEitherSeparatorButNoFolders) {
   EXPECT_FALSE(FileExists(base + "/sub/b.bmp"));
   EXPECT_FALSE(FileExists(""));
   EXPECT_FALSE(FileExists(base + "/sub/a.bmp" + std::string(1, '\0') + "x"));
-  fs::remove_all(dir);
 }
 
 }  // namespace

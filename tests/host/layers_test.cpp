@@ -23,7 +23,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kSource = TOLLEN_SOURCE_DIR;
+const fs::path kSource = TOLLEN_SOURCE_ROOT;
 
 struct TUnit {
   std::string Pattern;

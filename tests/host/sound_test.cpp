@@ -4,7 +4,6 @@
 #include "Platform/Sound.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -13,6 +12,9 @@
 #include <vector>
 
 #include "MMSystem.h"
+#include "Platform/WaveFile.h"
+#include "support/Sound.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -22,50 +24,16 @@ using Platform::TSoundRequest;
 using TKind = Platform::TSoundRequest::TKind;
 using TRequests = std::vector<TSoundRequest>;
 
-struct TRecorded {
-  Platform::TRecordingSoundService Service;
-  TRecorded() { Platform::UseSoundService(&Service); }
-  ~TRecorded() { Platform::UseSoundService(nullptr); }
-  TRecorded(const TRecorded&) = delete;
-  TRecorded& operator=(const TRecorded&) = delete;
-};
+using TRecorded = TestSupport::TRecordedSound;
 
 // A short, valid wave file: 16-bit mono PCM at 8000 Hz.
 void WriteWave(const std::string& path, int samples = 800) {
-  auto put = [](std::ofstream& f, std::uint32_t v, int bytes) {
-    for (int i = 0; i < bytes; ++i) f.put(static_cast<char>((v >> (8 * i)) & 0xFF));
-  };
-  std::ofstream f(path, std::ios::binary);
-  const auto data = static_cast<std::uint32_t>(samples * 2);
-  f << "RIFF";
-  put(f, 36 + data, 4);
-  f << "WAVEfmt ";
-  put(f, 16, 4);
-  put(f, 1, 2);
-  put(f, 1, 2);
-  put(f, 8000, 4);
-  put(f, 16000, 4);
-  put(f, 2, 2);
-  put(f, 16, 2);
-  f << "data";
-  put(f, data, 4);
-  for (int i = 0; i < samples; ++i) put(f, static_cast<std::uint32_t>(i * 40 % 4000), 2);
+  Platform::TWave wave;
+  wave.Rate = 8000;
+  for (int i = 0; i < samples; ++i)
+    wave.Samples.push_back(static_cast<std::int16_t>(i * 40 % 4000));
+  Platform::WriteWaveFile(wave, path);
 }
-
-struct TTempDir {
-  fs::path Path;
-  TTempDir() {
-    std::string pattern = (fs::temp_directory_path() / "sound-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("no temporary folder");
-    Path = pattern;
-  }
-  ~TTempDir() {
-    std::error_code ec;
-    fs::remove_all(Path, ec);
-  }
-  TTempDir(const TTempDir&) = delete;
-  TTempDir& operator=(const TTempDir&) = delete;
-};
 
 TEST(PlaySound, ANullNameStopsTheProgramsSound) {
   TRecorded r;
@@ -76,10 +44,10 @@ TEST(PlaySound, ANullNameStopsTheProgramsSound) {
 
 TEST(PlaySound, ANameIsAConfiguredSoundThenAFileThenTheDefault) {
   TRecorded r;
-  TTempDir dir;
-  std::string file = (dir.Path / "tol.wav").string();
+  TestSupport::TTempFolder dir;
+  std::string file = (dir.Path() / "tol.wav").string();
   WriteWave(file);
-  std::string written = dir.Path.string() + "\\tol.wav";  // the platform's separator
+  std::string written = dir.Path().string() + "\\tol.wav";  // the platform's separator
   EXPECT_EQ(PlaySoundA("systemasterisk", nullptr, SND_ASYNC), kTrue);
   EXPECT_EQ(PlaySoundA(written.c_str(), nullptr, SND_ASYNC), kTrue);
   EXPECT_EQ(PlaySoundA("geen.wav", nullptr, SND_ASYNC), kTrue);
@@ -90,17 +58,17 @@ TEST(PlaySound, ANameIsAConfiguredSoundThenAFileThenTheDefault) {
 
 TEST(PlaySound, FlagsNarrowTheLookUpAndCanForbidTheDefault) {
   TRecorded r;
-  TTempDir dir;
-  std::string file = (dir.Path / "SystemHand").string();
+  TestSupport::TTempFolder dir;
+  std::string file = (dir.Path() / "SystemHand").string();
   WriteWave(file);
   std::string cwd = fs::current_path().string();
-  fs::current_path(dir.Path);
+  fs::current_path(dir.Path());
   EXPECT_EQ(PlaySoundA("SystemHand", nullptr, SND_ASYNC | SND_FILENAME), kTrue);
   EXPECT_EQ(PlaySoundA("SystemHand", nullptr, SND_ASYNC), kTrue);  // the name wins
   fs::current_path(cwd);
   EXPECT_EQ(PlaySoundA(file.c_str(), nullptr, SND_ASYNC | SND_ALIAS | SND_NODEFAULT), kFalse);
   EXPECT_EQ(PlaySoundA("geen", nullptr, SND_ASYNC | SND_NODEFAULT), kFalse);
-  EXPECT_EQ(PlaySoundA(dir.Path.string().c_str(), nullptr, SND_NODEFAULT), kFalse);  // a folder
+  EXPECT_EQ(PlaySoundA(dir.Path().string().c_str(), nullptr, SND_NODEFAULT), kFalse);  // a folder
   r.Service.FilesPlay = false;  // a file that is no wave: the default instead
   EXPECT_EQ(PlaySoundA(file.c_str(), nullptr, SND_ASYNC), kTrue);
   // Sounds from memory, resources or by number are not supported.
@@ -128,16 +96,16 @@ TEST(PlaySound, TheHostsOwnSoundsAreShortAndAudible) {
 // files are read and judged, and nothing is heard or said.
 TEST(SdlSound, PlaysWaveFilesSilentlyWithoutARealDevice) {
   setenv("SDL_AUDIODRIVER", "dummy", 1);
-  TTempDir dir;
-  std::string good = (dir.Path / "good.wav").string();
-  std::string bad = (dir.Path / "bad.wav").string();
+  TestSupport::TTempFolder dir;
+  std::string good = (dir.Path() / "good.wav").string();
+  std::string bad = (dir.Path() / "bad.wav").string();
   WriteWave(good);
   std::ofstream(bad) << "RIFF....WAVEfmt nonsense";
   Platform::TSoundService& sdl = Platform::SoundService();
   testing::internal::CaptureStderr();
   EXPECT_TRUE(sdl.PlayFile(good));
   EXPECT_FALSE(sdl.PlayFile(bad));
-  EXPECT_FALSE(sdl.PlayFile((dir.Path / "none.wav").string()));
+  EXPECT_FALSE(sdl.PlayFile((dir.Path() / "none.wav").string()));
   sdl.PlayWave(".Default", Platform::DefaultSound());
   sdl.Stop();
   EXPECT_EQ(PlaySoundA(good.c_str(), nullptr, SND_ASYNC), kTrue);

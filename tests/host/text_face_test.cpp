@@ -1,6 +1,5 @@
 // FreeType faces: which file a font selects, heights, metrics and advances.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <climits>
 #include <cstdlib>
@@ -15,6 +14,7 @@
 #include "SysUtils.h"
 #include "WinGdi.h"
 #include "support/Pixels.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -172,22 +172,14 @@ TEST(Advances, BoldIsAtLeastAsWideAndLooksDifferent) {
 // Points the face folder at a fresh folder for one test and puts it back after.
 class TFontFolder {
  public:
-  TFontFolder()
-      : FPath(fs::temp_directory_path() /
-              ("tollen-fonts-" + std::to_string(::getpid()) + "-" + std::to_string(++FCount))) {
-    fs::create_directories(FPath);
-    Text::SetFaceFolder(FPath.string());
-  }
-  ~TFontFolder() {
-    Text::SetFaceFolder("");
-    std::error_code ignored;
-    fs::remove_all(FPath, ignored);
-  }
-  const fs::path& Path() const { return FPath; }
+  TFontFolder() { Text::SetFaceFolder(FFolder.Path().string()); }
+  ~TFontFolder() { Text::SetFaceFolder(""); }
+  TFontFolder(const TFontFolder&) = delete;
+  TFontFolder& operator=(const TFontFolder&) = delete;
+  const fs::path& Path() const { return FFolder.Path(); }
 
  private:
-  static inline int FCount = 0;
-  fs::path FPath;
+  TestSupport::TTempFolder FFolder{"tollen-fonts"};
 };
 
 TEST(FontFolder, MissingFacesRaiseNamingTheFile) {

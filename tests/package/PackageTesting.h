@@ -23,6 +23,7 @@
 #include "SysInit.h"
 #include "Tollenspiegel.h"
 #include "Windows.h"
+#include "support/TempFolder.h"
 
 namespace PackageTesting {
 
@@ -69,31 +70,7 @@ class TTraceRecorder {
   Windows::TLoaderTrace FPrevious;
 };
 
-// A fresh folder, removed with what it holds.
-class TTempFolder {
- public:
-  TTempFolder() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "tollen-package-XXXXXX").string();
-    FPath = mkdtemp(pattern.data()) != nullptr ? pattern : std::string();
-  }
-  ~TTempFolder() {
-    std::error_code ec;
-    std::filesystem::remove_all(FPath, ec);
-  }
-  TTempFolder(const TTempFolder&) = delete;
-  TTempFolder& operator=(const TTempFolder&) = delete;
-
-  std::string Copy(const std::string& file, const std::string& name) const {
-    std::filesystem::path target = FPath / name;
-    std::filesystem::copy_file(file, target);
-    return target.string();
-  }
-  std::string File(const std::string& name) const { return (FPath / name).string(); }
-
- private:
-  std::filesystem::path FPath;
-};
+using TestSupport::TTempFolder;
 
 // The user's language settings, as given, for its life (none: unset).
 class TLanguage {

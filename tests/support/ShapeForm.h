@@ -23,15 +23,22 @@ class TOneControlForm {
   TControl& Control() { return *FControl; }
   Forms::TForm& Form() { return FForm; }
 
+  Graphics::TRecorder& Recorder() { return *FRecorder; }
+
+  // The control's own calls among those recorded: the form's background fill
+  // comes first, and other controls paint at other origins.
+  std::vector<Graphics::TCall> ControlCalls() const {
+    std::vector<Graphics::TCall> calls;
+    for (const Graphics::TCall& c : FRecorder->Calls())
+      if (c.State.Origin == Types::TPoint{FControl->Left(), FControl->Top()}) calls.push_back(c);
+    return calls;
+  }
+
   // Paints the control once, through the form, and returns the calls it made.
   std::vector<Graphics::TCall> Paint() {
     FRecorder->Clear();
     FControl->Repaint();
-    std::vector<Graphics::TCall> calls;
-    // The form's own background fill comes first; keep only the control's calls.
-    for (const Graphics::TCall& c : FRecorder->Calls())
-      if (c.State.Origin == Types::TPoint{FControl->Left(), FControl->Top()}) calls.push_back(c);
-    return calls;
+    return ControlCalls();
   }
 
   // Whether a paint is waiting for the queue to go idle.

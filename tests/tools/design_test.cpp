@@ -7,6 +7,7 @@
 #include "Classes/Streaming.h"
 #include "DesignShell.h"
 #include "Vormen.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -21,7 +22,8 @@ std::string Session(const std::string& script) {
 }
 
 TEST(DesignShell, BuildsAFormFromNothingAndSavesIt) {
-  std::string path = (std::filesystem::temp_directory_path() / "tollen_designed.form").string();
+  const TestSupport::TTempFolder temp;
+  std::string path = temp.File("designed.form");
   std::string out = Session(
       "palette\n"
       "new TVorm\n"
@@ -105,7 +107,8 @@ std::vector<std::string> MakeFrames(const std::filesystem::path& folder) {
 }
 
 TEST(DesignShell, BuildsAFilmWithItsEditorsAndTheFormRendersIt) {
-  auto folder = std::filesystem::temp_directory_path() / "tollen_design_film";
+  const TestSupport::TTempFolder temp;
+  const std::filesystem::path& folder = temp.Path();
   std::vector<std::string> frames = MakeFrames(folder);
   std::string form = (folder / "film.form").string();
   std::string out = Session(

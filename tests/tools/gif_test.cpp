@@ -4,12 +4,9 @@
 
 #include "GifFile.h"
 #include "GifReader.h"
+#include "support/TempFolder.h"
 
 namespace {
-
-std::string TempPath(const std::string& name) {
-  return (std::filesystem::temp_directory_path() / name).string();
-}
 
 Graphics::TSurface Stripes(int w, int h, int shift, int colours) {
   Graphics::TSurface s(w, h);
@@ -20,7 +17,8 @@ Graphics::TSurface Stripes(int w, int h, int shift, int colours) {
 }
 
 TEST(Gif, FramesReadBackExactlyWithTheirDelays) {
-  std::string path = TempPath("tollen_gif_exact.gif");
+  const TestSupport::TTempFolder temp;
+  std::string path = temp.File("tollen_gif_exact.gif");
   std::vector<Graphics::TSurface> frames = {Stripes(37, 11, 0, 7), Stripes(37, 11, 3, 7),
                                             Stripes(37, 11, 3, 200)};
   {
@@ -41,7 +39,8 @@ TEST(Gif, FramesReadBackExactlyWithTheirDelays) {
 }
 
 TEST(Gif, DelaysAddUpWithoutDrift) {
-  std::string path = TempPath("tollen_gif_drift.gif");
+  const TestSupport::TTempFolder temp;
+  std::string path = temp.File("tollen_gif_drift.gif");
   Tools::TGifWriter gif(path, 2, 2);
   // Thirty frames a second: 33.3 ms each, which hundredths cannot hold exactly.
   for (int k = 0; k < 30; ++k)
@@ -56,7 +55,8 @@ TEST(Gif, DelaysAddUpWithoutDrift) {
 }
 
 TEST(Gif, ManyColoursFallBackToAFixedPalette) {
-  std::string path = TempPath("tollen_gif_many.gif");
+  const TestSupport::TTempFolder temp;
+  std::string path = temp.File("tollen_gif_many.gif");
   Graphics::TSurface s(64, 64);
   for (int y = 0; y < 64; ++y)
     for (int x = 0; x < 64; ++x)
@@ -71,7 +71,8 @@ TEST(Gif, ManyColoursFallBackToAFixedPalette) {
 }
 
 TEST(Gif, AFrameOfAnotherSizeIsRefused) {
-  Tools::TGifWriter gif(TempPath("tollen_gif_size.gif"), 4, 4);
+  const TestSupport::TTempFolder temp;
+  Tools::TGifWriter gif(temp.File("tollen_gif_size.gif"), 4, 4);
   EXPECT_THROW(gif.AddFrame(Graphics::TSurface(5, 4), 0), SysUtils::Exception);
 }
 
@@ -81,7 +82,8 @@ namespace {
 
 // Noise fills the code table many times over, so the encoder must start it anew.
 TEST(Gif, LongNoisyFramesSurviveTableResets) {
-  std::string path = TempPath("tollen_gif_noise.gif");
+  const TestSupport::TTempFolder temp;
+  std::string path = temp.File("tollen_gif_noise.gif");
   Graphics::TSurface s(200, 150);
   std::uint32_t seed = 12345;
   for (int y = 0; y < 150; ++y)

@@ -10,12 +10,9 @@
 #include "FormFiles.h"
 #include "GifReader.h"
 #include "Tollenspiegel.h"
+#include "support/TempFolder.h"
 
 namespace {
-
-std::string TempPath(const std::string& name) {
-  return (std::filesystem::temp_directory_path() / name).string();
-}
 
 std::string Bytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -48,7 +45,8 @@ TEST(RenderOptions, ParsesFlagsAndRefusesNonsense) {
 }
 
 TEST(Render, TheDemoGivesTheSameBytesAtTheSameTime) {
-  std::string a = TempPath("tollen_render_a.png"), b = TempPath("tollen_render_b.png");
+  const TestSupport::TTempFolder temp;
+  std::string a = temp.File("tollen_render_a.png"), b = temp.File("tollen_render_b.png");
   Tools::TRenderOptions o;
   o.FormPath = Tools::DemoFormPath();
   o.AtMsOfDay = Tools::ParseTimeOfDay("10:09:30");
@@ -66,13 +64,14 @@ TEST(Render, TheDemoGivesTheSameBytesAtTheSameTime) {
 // A clock with seconds changes once a second: 25 frames a second for two seconds
 // are stored as the frames where the picture changed, their delays adding up.
 TEST(Render, AnAnimationKeepsRealTime) {
-  std::string form = TempPath("tollen_clock.form");
+  const TestSupport::TTempFolder temp;
+  std::string form = temp.File("tollen_clock.form");
   std::ofstream(form) << "object F: TForm\n Width = 80\n Height = 80\n"
                          " object K: TVormKlok\n  Width = 80\n  Height = 80\n  Seconde = True\n"
                          " end\nend\n";
   Tools::TRenderOptions o;
   o.FormPath = form;
-  o.Output = TempPath("tollen_clock.gif");
+  o.Output = temp.File("tollen_clock.gif");
   o.AtMsOfDay = Tools::ParseTimeOfDay("10:09:30") + 500;
   o.Seconds = 2;
   o.Fps = 25;
@@ -88,11 +87,12 @@ TEST(Render, AnAnimationKeepsRealTime) {
 // At 12.5 frames a second a frame lasts 80 ms: the clock's tick at 1 s shows in
 // the frame at 1.04 s, and the delays still add up to the time rendered.
 TEST(Render, AFractionalRateKeepsTheTotalTime) {
-  std::string form = TempPath("tollen_rate.form");
+  const TestSupport::TTempFolder temp;
+  std::string form = temp.File("tollen_rate.form");
   std::ofstream(form) << "object F: TForm\n Width = 40\n Height = 40\n"
                          " object K: TVormKlok\n  Width = 40\n  Height = 40\n  Seconde = True\n"
                          " end\nend\n";
-  auto o = Tools::ParseRenderOptions({form, "-o", TempPath("tollen_rate.gif"), "--at", "10:00",
+  auto o = Tools::ParseRenderOptions({form, "-o", temp.File("tollen_rate.gif"), "--at", "10:00",
                                       "--seconds", "2.5", "--fps", "12.5"});
   ASSERT_EQ(Tools::Render(o), 0);
   auto frames = TestSupport::ReadGif(o.Output);
@@ -104,7 +104,8 @@ TEST(Render, AFractionalRateKeepsTheTotalTime) {
 }
 
 TEST(Render, AFormFileThatIsNotAFormIsRefused) {
-  std::string path = TempPath("tollen_not_form.form");
+  const TestSupport::TTempFolder temp;
+  std::string path = temp.File("tollen_not_form.form");
   std::ofstream(path) << "object T: TTimer\nend\n";
   EXPECT_THROW(Tollenspiegel::LoadForm(path), SysUtils::Exception);
 }
