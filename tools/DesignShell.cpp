@@ -26,11 +26,6 @@ void Need(const std::vector<std::string>& args, std::size_t count, const char* u
 
 }  // namespace
 
-std::vector<std::string> RegisterForDesign() {
-  Tollenspiegel::RegisterClasses();
-  return DsgnIntf::RegisterPackage(LinkedPackage());
-}
-
 TDesignShell::TDesignShell(std::istream& in, std::ostream& out)
     : FIn(in), FOut(out), FDialogs(in, out), FForm(std::make_unique<Forms::TForm>(nullptr)) {
   Dialogs::UseDialogService(&FDialogs);

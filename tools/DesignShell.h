@@ -22,6 +22,7 @@
 #include <string>
 #include <vector>
 
+#include "DesignSession.h"
 #include "DsgnIntf.h"
 #include "Forms.h"
 #include "TerminalDialogs.h"
@@ -64,9 +65,5 @@ class TDesignShell {
   std::unique_ptr<DsgnIntf::TDesigner> FDesigner;
   int FPlaced = 0;
 };
-
-// Runs the registrations of the package the tool is linked with, as the designer
-// does after loading it; returns the Register procedures it ran.
-std::vector<std::string> RegisterForDesign();
 
 }  // namespace Tools
