@@ -25,58 +25,55 @@ const TypInfo::TPropTable& FilmProps() {
   namespace P = Controls::Published;
   using TypInfo::Prop;
   using F = TFilm;
-  static const TypInfo::TPropTable table{{
-      Prop<&F::DefaultPadNaam, &F::SetDefaultPadNaam>(
-          "DefaultPadNaam", {.Help = "a folder a frame is also looked for in, by its bare name"}),
-      Prop<&F::Achtergrond, &F::SetAchterBrush>(
-          "Achtergrond", {.Help = "the brush that fills the control behind the frame"}),
-      Prop<&F::AlfabetischeLijst, &F::SetAlfa>("AlfabetischeLijst",
-                                               {.Help = "keeps the frame names sorted"}),
-      Prop<&F::FilmType, &F::SetFilmType>(
-          "FilmType",
-          {.Help =
-               "the play mode: a loop, once, once there and back, or there and back in a loop"}),
-      Prop<&F::Geluid, &F::SetGeluid>("Geluid",
-                                      {.Help = "a wave file played when the film starts"}),
-      Prop<&F::Pen, &F::SetPen>("Pen", {.Help = "the pen of the film's outline"}),
-      Prop<&F::Weergave, &F::SetWeergave>(
-          "Weergave",
-          {.Help = "WareGrootte shows a frame at its own size, centred; Zoom stretches it to fit"}),
-      Prop<&F::FoutActie, &F::SetFoutActie>(
-          "FoutActie",
-          {.Default = EvenGeenFilm,
-           .Help = "at run time, a frame that cannot be loaded is skipped or raises an error"}),
-      Prop<&F::Frames, &F::SetNames>("Frames",
-                                     {.Help = "the frames' file names, in playing order"}),
-      Prop<&F::TijdPerFrame, &F::SetTijdPerFrame>(
-          "TijdPerFrame", {.Default = 100, .Help = "milliseconds each frame is shown"}),
-      Prop<&F::Starten, &F::SetStarten>(
-          "Starten", {.Help = "how the film starts: by the program, at once, or at a click"}),
-      Prop<&F::StartFrame, &F::SetFrame>(
-          "StartFrame", {.Default = 0, .Index = kStartFrame, .Help = "the frame a run starts at"}),
-      Prop<&F::StopFrame, &F::SetFrame>(
-          "StopFrame",
-          {.Default = -1, .Index = kStopFrame, .Help = "the frame a run stops at (-1: the last)"}),
-      Prop<&F::VoorFrame, &F::SetFrame>(
-          "VoorFrame", {.Default = -1,
-                        .Index = kVoorFrame,
-                        .Help = "the frame shown before a run and in the designer (-1: none)"}),
-      Prop<&F::NaFrame, &F::SetFrame>(
-          "NaFrame",
-          {.Default = -1, .Index = kNaFrame, .Help = "the frame shown after a run (-1: none)"}),
-      Prop<&F::Transparent, &F::SetTransparent>(
-          "Transparent",
-          {.Default = false, .Help = "draws the frames with their background colour see-through"}),
-      P::Visible(),
-      P::OnClick(),
-      P::OnDblClick(),
-      P::OnDragDrop(),
-      P::OnDragOver(),
-      P::OnEndDrag(),
-      P::OnMouseDown(),
-      P::OnMouseMove(),
-      P::OnMouseUp(),
-  }};
+  static const TypInfo::TPropTable table{TypInfo::Join(
+      {
+          Prop<&F::DefaultPadNaam, &F::SetDefaultPadNaam>(
+              "DefaultPadNaam",
+              {.Help = "a folder a frame is also looked for in, by its bare name"}),
+          Prop<&F::Achtergrond, &F::SetAchterBrush>(
+              "Achtergrond", {.Help = "the brush that fills the control behind the frame"}),
+          Prop<&F::AlfabetischeLijst, &F::SetAlfa>("AlfabetischeLijst",
+                                                   {.Help = "keeps the frame names sorted"}),
+          Prop<&F::FilmType, &F::SetFilmType>("FilmType",
+                                              {.Help = "the play mode: a loop, once, once there "
+                                                       "and back, or there and back in a loop"}),
+          Prop<&F::Geluid, &F::SetGeluid>("Geluid",
+                                          {.Help = "a wave file played when the film starts"}),
+          Prop<&F::Pen, &F::SetPen>("Pen", {.Help = "the pen of the film's outline"}),
+          Prop<&F::Weergave, &F::SetWeergave>(
+              "Weergave",
+              {.Help =
+                   "WareGrootte shows a frame at its own size, centred; Zoom stretches it to fit"}),
+          Prop<&F::FoutActie, &F::SetFoutActie>(
+              "FoutActie",
+              {.Default = EvenGeenFilm,
+               .Help = "at run time, a frame that cannot be loaded is skipped or raises an error"}),
+          Prop<&F::Frames, &F::SetNames>("Frames",
+                                         {.Help = "the frames' file names, in playing order"}),
+          Prop<&F::TijdPerFrame, &F::SetTijdPerFrame>(
+              "TijdPerFrame", {.Default = 100, .Help = "milliseconds each frame is shown"}),
+          Prop<&F::Starten, &F::SetStarten>(
+              "Starten", {.Help = "how the film starts: by the program, at once, or at a click"}),
+          Prop<&F::StartFrame, &F::SetFrame>(
+              "StartFrame",
+              {.Default = 0, .Index = kStartFrame, .Help = "the frame a run starts at"}),
+          Prop<&F::StopFrame, &F::SetFrame>("StopFrame",
+                                            {.Default = -1,
+                                             .Index = kStopFrame,
+                                             .Help = "the frame a run stops at (-1: the last)"}),
+          Prop<&F::VoorFrame, &F::SetFrame>(
+              "VoorFrame", {.Default = -1,
+                            .Index = kVoorFrame,
+                            .Help = "the frame shown before a run and in the designer (-1: none)"}),
+          Prop<&F::NaFrame, &F::SetFrame>(
+              "NaFrame",
+              {.Default = -1, .Index = kNaFrame, .Help = "the frame shown after a run (-1: none)"}),
+          Prop<&F::Transparent, &F::SetTransparent>(
+              "Transparent", {.Default = false,
+                              .Help = "draws the frames with their background colour see-through"}),
+          P::Visible(),
+      },
+      P::ClickDragAndMouseEvents())};
   return table;
 }
 

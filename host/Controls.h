@@ -260,6 +260,9 @@ TypInfo::TPropInfo OnEndDrag();
 TypInfo::TPropInfo OnMouseDown();
 TypInfo::TPropInfo OnMouseMove();
 TypInfo::TPropInfo OnMouseUp();
+// OnClick, OnDblClick, OnDragDrop, OnDragOver, OnEndDrag, OnMouseDown, OnMouseMove
+// and OnMouseUp, in this order, as most controls republish them.
+std::vector<TypInfo::TPropInfo> ClickDragAndMouseEvents();
 }  // namespace Published
 
 const TypInfo::TTypeInfo* CursorType();

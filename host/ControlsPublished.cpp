@@ -141,5 +141,10 @@ TPropInfo OnMouseUp() {
                               .Help = "runs when a mouse button is released over the control"});
 }
 
+std::vector<TPropInfo> ClickDragAndMouseEvents() {
+  return {OnClick(),   OnDblClick(),  OnDragDrop(),  OnDragOver(),
+          OnEndDrag(), OnMouseDown(), OnMouseMove(), OnMouseUp()};
+}
+
 }  // namespace Published
 }  // namespace Controls

@@ -23,42 +23,38 @@ bool IsFocusControlStored(const System::TObject& o) {
 const TypInfo::TPropTable& LabelProps() {
   namespace P = Controls::Published;
   using TypInfo::Prop;
-  static const TypInfo::TPropTable table{{
-      Prop<&TLabel::Alignment, &TLabel::SetAlignment>(
-          "Alignment", {.Default = taLeftJustify, .Help = "left, right or centred text"}),
-      Prop<&TLabel::AutoSize, &TLabel::SetAutoSize>(
-          "AutoSize", {.Default = true, .Help = "makes the label as large as its text"}),
-      P::Caption(),
-      P::Color(),
-      P::DragCursor(),
-      P::DragMode(),
-      Prop<&TLabel::FocusControl, &TLabel::SetFocusControl>(
-          "FocusControl", {.Stored = IsFocusControlStored,
-                           .Help = "the control the caption's accelerator key moves the focus to"}),
-      P::Font(),
-      Prop<&TLabel::Layout, &TLabel::SetLayout>(
-          "Layout",
-          {.Default = tlTop, .Help = "the text at the top, centre or bottom of the label"}),
-      P::ParentColor(),
-      P::ParentFont(),
-      Prop<&TLabel::ShowAccelChar, &TLabel::SetShowAccelChar>(
-          "ShowAccelChar",
-          {.Default = true, .Help = "shows \"&\" as an underline under the next letter"}),
-      Prop<&TLabel::Transparent, &TLabel::SetTransparent>(
-          "Transparent",
-          {.Default = false, .Help = "leaves what is behind the label showing around the text"}),
-      P::Visible(),
-      Prop<&TLabel::WordWrap, &TLabel::SetWordWrap>(
-          "WordWrap", {.Default = false, .Help = "breaks the text into lines that fit the width"}),
-      P::OnClick(),
-      P::OnDblClick(),
-      P::OnDragDrop(),
-      P::OnDragOver(),
-      P::OnEndDrag(),
-      P::OnMouseDown(),
-      P::OnMouseMove(),
-      P::OnMouseUp(),
-  }};
+  static const TypInfo::TPropTable table{TypInfo::Join(
+      {
+          Prop<&TLabel::Alignment, &TLabel::SetAlignment>(
+              "Alignment", {.Default = taLeftJustify, .Help = "left, right or centred text"}),
+          Prop<&TLabel::AutoSize, &TLabel::SetAutoSize>(
+              "AutoSize", {.Default = true, .Help = "makes the label as large as its text"}),
+          P::Caption(),
+          P::Color(),
+          P::DragCursor(),
+          P::DragMode(),
+          Prop<&TLabel::FocusControl, &TLabel::SetFocusControl>(
+              "FocusControl",
+              {.Stored = IsFocusControlStored,
+               .Help = "the control the caption's accelerator key moves the focus to"}),
+          P::Font(),
+          Prop<&TLabel::Layout, &TLabel::SetLayout>(
+              "Layout",
+              {.Default = tlTop, .Help = "the text at the top, centre or bottom of the label"}),
+          P::ParentColor(),
+          P::ParentFont(),
+          Prop<&TLabel::ShowAccelChar, &TLabel::SetShowAccelChar>(
+              "ShowAccelChar",
+              {.Default = true, .Help = "shows \"&\" as an underline under the next letter"}),
+          Prop<&TLabel::Transparent, &TLabel::SetTransparent>(
+              "Transparent", {.Default = false,
+                              .Help = "leaves what is behind the label showing around the text"}),
+          P::Visible(),
+          Prop<&TLabel::WordWrap, &TLabel::SetWordWrap>(
+              "WordWrap",
+              {.Default = false, .Help = "breaks the text into lines that fit the width"}),
+      },
+      P::ClickDragAndMouseEvents())};
   return table;
 }
 

@@ -60,6 +60,11 @@ TTypeInfo EnumTypeFromList(TEnumList list) {
   return info;
 }
 
+std::vector<TPropInfo> Join(std::vector<TPropInfo> own, const std::vector<TPropInfo>& shared) {
+  own.insert(own.end(), shared.begin(), shared.end());
+  return own;
+}
+
 bool TPropInfo::IsStored(const TObject& instance) const {
   if (StoredRule && !StoredRule(instance)) return false;
   if (Default && GetOrd) return GetOrd(instance) != *Default;

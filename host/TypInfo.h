@@ -100,6 +100,9 @@ struct TMethodTable {
   std::vector<TMethodInfo> Own;
 };
 
+// A table's own entries followed by a list shared by several classes.
+std::vector<TPropInfo> Join(std::vector<TPropInfo> own, const std::vector<TPropInfo>& shared);
+
 // The class's published properties, base classes first, with Index set.
 const std::vector<TPropInfo>& GetPropList(System::TClass cls);
 // The property named `name` (case-insensitive), or nothing.

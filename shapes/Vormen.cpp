@@ -18,28 +18,25 @@ namespace {
 const TypInfo::TPropTable& VormProps() {
   namespace P = Controls::Published;
   using TypInfo::Prop;
-  static const TypInfo::TPropTable table{{
-      Prop<&TVorm::Achtergrond, &TVorm::SetAchterBrush>(
-          "Achtergrond", {.Help = "the brush that fills the control's area around the figure"}),
-      Prop<&TVorm::Brush, &TVorm::SetBrush>("Brush", {.Help = "the brush that fills the figure"}),
-      Prop<&TVorm::Pen, &TVorm::SetPen>("Pen", {.Help = "the pen that draws the figure's outline"}),
-      Prop<&TVorm::Vorm, &TVorm::SetVorm>(
-          "Vorm",
-          {.Help = "which of the twelve figures is drawn"}),  // no default: Rechthoek is stored too
-      P::Height(62),
-      P::Width(62),
-      P::DragCursor(),
-      P::DragMode(),
-      P::Visible(),
-      P::OnClick(),
-      P::OnDblClick(),
-      P::OnDragDrop(),
-      P::OnDragOver(),
-      P::OnEndDrag(),
-      P::OnMouseDown(),
-      P::OnMouseMove(),
-      P::OnMouseUp(),
-  }};
+  static const TypInfo::TPropTable table{TypInfo::Join(
+      {
+          Prop<&TVorm::Achtergrond, &TVorm::SetAchterBrush>(
+              "Achtergrond", {.Help = "the brush that fills the control's area around the figure"}),
+          Prop<&TVorm::Brush, &TVorm::SetBrush>("Brush",
+                                                {.Help = "the brush that fills the figure"}),
+          Prop<&TVorm::Pen, &TVorm::SetPen>("Pen",
+                                            {.Help = "the pen that draws the figure's outline"}),
+          Prop<&TVorm::Vorm, &TVorm::SetVorm>(
+              "Vorm",
+              {.Help =
+                   "which of the twelve figures is drawn"}),  // no default: Rechthoek is stored too
+          P::Height(62),
+          P::Width(62),
+          P::DragCursor(),
+          P::DragMode(),
+          P::Visible(),
+      },
+      P::ClickDragAndMouseEvents())};
   return table;
 }
 
