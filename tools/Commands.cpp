@@ -1,5 +1,7 @@
 #include "Commands.h"
 
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstring>
 #include <fstream>
@@ -59,7 +61,7 @@ TCommandSpec ViewSpec() {
 
 TCommandSpec DesignSpec() {
   return {"design", "A designer on the terminal, one command a line (\"help\" lists them).",
-          "",       "",
+          "FORM",   "a form file to open first",
           {},       ""};
 }
 
@@ -116,9 +118,11 @@ int Sheet(const TArguments& args) {
   return 0;
 }
 
-int Design(const TArguments&) {
+int Design(const TArguments& args) {
   RegisterForDesign();
-  return TDesignShell(std::cin, std::cout).Run();
+  TDesignShell shell(std::cin, std::cout, std::cerr, isatty(STDIN_FILENO) != 0);
+  if (args.Operand()) shell.Session().Open(*args.Operand());
+  return shell.Run();
 }
 
 int Run(const std::string& name, const TArguments& args) {

@@ -33,6 +33,8 @@ _tollenspiegel() {
     design)
       if [[ $cur == -* ]]; then
         COMPREPLY=($(compgen -W "--help" -- "$cur"))
+      else
+        COMPREPLY=($(compgen -f -- "$cur"))
       fi
       ;;
     sheet)
