@@ -1,86 +1,143 @@
 #include "DesignShell.h"
 
 #include <iostream>
-#include <sstream>
 
-#include "Classes/Streaming.h"
-#include "PackageCommand.h"
-#include "Tollenspiegel.h"
+#include "Classes/PropertyText.h"
+#include "ShellWords.h"
 
 namespace Tools {
 
 namespace {
 
-std::vector<std::string> Words(const std::string& line) {
-  std::istringstream in(line);
-  std::vector<std::string> words;
-  for (std::string w; in >> w;) words.push_back(w);
-  return words;
-}
-
 [[noreturn]] void Bad(const std::string& what) { throw SysUtils::Exception(what); }
 
-void Need(const std::vector<std::string>& args, std::size_t count, const char* usage) {
-  if (args.size() != count) Bad(std::string("usage: ") + usage);
+int Number(const std::string& text, const std::string& what) {
+  try {
+    std::size_t used = 0;
+    int n = std::stoi(text, &used);
+    if (used == text.size()) return n;
+  } catch (const std::exception&) {
+  }
+  Bad(what + " is a whole number, not \"" + text + "\"");
+}
+
+// What follows the first `words` words of a typed line, blanks inside kept.
+std::string RestOfLine(const std::string& line, int words) {
+  std::size_t at = line.find_first_not_of(" \t");
+  for (int word = 0; word < words && at != std::string::npos; ++word) {
+    at = line.find_first_of(" \t", at);
+    at = line.find_first_not_of(" \t", at);
+  }
+  return at == std::string::npos ? std::string() : line.substr(at);
+}
+
+// A value typed for `set`: 'quoted' text is a string as form files write it
+// ('' for a quote, #n for a character); anything else is taken as it stands.
+std::string TypedValue(const std::string& text) {
+  if (text.empty() || (text[0] != '\'' && text[0] != '#')) return text;
+  Classes::TFormValue value = Classes::ParseFormValue(text, "value");
+  if (value.Kind != Classes::TFormValue::TKind::String) Bad("a quoted value must be one string");
+  return value.Text;
 }
 
 }  // namespace
 
-TDesignShell::TDesignShell(std::istream& in, std::ostream& out)
-    : FIn(in), FOut(out), FDialogs(in, out), FForm(std::make_unique<Forms::TForm>(nullptr)) {
+struct TDesignShell::TCommand {
+  const char* Name;
+  const char* Usage;
+  const char* Help;
+  void (TDesignShell::*Run)(const TArgs&);
+  std::size_t MinArgs;
+  std::size_t MaxArgs;
+};
+
+const std::vector<TDesignShell::TCommand>& TDesignShell::Commands() {
+  constexpr std::size_t kAny = 1000;
+  static const std::vector<TCommand> commands{
+      {"palette", "palette", "the palette pages and their controls", &TDesignShell::Palette, 0, 0},
+      {"new", "new CLASS [NAME] [LEFT TOP]", "puts a control of the palette on the form",
+       &TDesignShell::New, 1, 4},
+      {"list", "list", "the form's components, with their places", &TDesignShell::List, 0, 0},
+      {"select", "select [NAME...]", "selects components (shows the selection)",
+       &TDesignShell::Select, 0, kAny},
+      {"props", "props NAME", "its published properties through their editors",
+       &TDesignShell::Props, 1, 1},
+      {"set", "set NAME.PROP VALUE", "sets one through its editor ('quoted' for text)",
+       &TDesignShell::Set, 2, kAny},
+      {"edit", "edit NAME.PROP", "opens the property editor's dialog", &TDesignShell::Edit, 1, 1},
+      {"verbs", "verbs NAME", "lists the component editor's verbs", &TDesignShell::Verbs, 1, 1},
+      {"verb", "verb NAME INDEX", "runs one", &TDesignShell::Verb, 2, 2},
+      {"dblclick", "dblclick NAME", "the designer's double-click on it", &TDesignShell::DoubleClick,
+       1, 1},
+      {"move", "move NAME LEFT TOP", "moves a control", &TDesignShell::Move, 3, 3},
+      {"size", "size NAME WIDTH HEIGHT", "resizes a control", &TDesignShell::Size, 3, 3},
+      {"delete", "delete [NAME...]", "deletes them, or the selection", &TDesignShell::Delete, 0,
+       kAny},
+      {"cut", "cut [NAME...]", "cuts them, or the selection", &TDesignShell::Cut, 0, kAny},
+      {"copy", "copy [NAME...]", "copies them, or the selection", &TDesignShell::Copy, 0, kAny},
+      {"paste", "paste", "puts what was cut or copied on the form", &TDesignShell::Paste, 0, 0},
+      {"front", "front [NAME...]", "brings them to the front", &TDesignShell::Front, 0, kAny},
+      {"back", "back [NAME...]", "sends them to the back", &TDesignShell::Back, 0, kAny},
+      {"undo", "undo", "takes back the last change", &TDesignShell::Undo, 0, 0},
+      {"redo", "redo", "makes the change undone again", &TDesignShell::Redo, 0, 0},
+      {"open", "open FILE", "opens a form file", &TDesignShell::Open, 1, 1},
+      {"save", "save [FILE]", "writes the form file (under its name)", &TDesignShell::Save, 0, 1},
+      {"wait", "wait MS", "lets the form's timers run for MS milliseconds", &TDesignShell::Wait, 1,
+       1},
+      {"help", "help", "lists the commands", &TDesignShell::Help, 0, 0},
+  };
+  return commands;
+}
+
+TDesignShell::TDesignShell(std::istream& in, std::ostream& out, std::ostream& err, bool prompt)
+    : FIn(in), FOut(out), FErr(err), FPrompt(prompt), FDialogs(in, out) {
   Dialogs::UseDialogService(&FDialogs);
-  FForm->SetName("Form1");
-  FForm->SetCaption("Form1");
-  FForm->SetBounds(0, 0, 640, 400);
-  FForm->SetDesigning(true);
-  FDesigner = std::make_unique<DsgnIntf::TDesigner>(*FForm);
 }
 
 TDesignShell::~TDesignShell() { Dialogs::UseDialogService(nullptr); }
 
 int TDesignShell::Run() {
-  FOut << "Tollenspiegel designer; \"help\" lists the commands.\n";
-  for (std::string line; std::getline(FIn, line);)
-    if (!Execute(line)) break;
-  return 0;
+  if (FPrompt) FOut << "Tollenspiegel designer; \"help\" lists the commands.\n";
+  for (std::string line;;) {
+    if (FPrompt) FOut << "design> " << std::flush;
+    if (!std::getline(FIn, line) || !Execute(line)) break;
+  }
+  return FFailed ? 1 : 0;
 }
 
 bool TDesignShell::Execute(const std::string& line) {
-  std::vector<std::string> words = Words(line);
-  if (words.empty() || words[0][0] == '#') return true;
-  const std::string command = words[0];
-  std::vector<std::string> args(words.begin() + 1, words.end());
   try {
-    if (command == "quit" || command == "exit") return false;
-    if (command == "palette")
-      Palette();
-    else if (command == "new")
-      New(args);
-    else if (command == "props")
-      Props(args);
-    else if (command == "set")
-      Set(args, line);
-    else if (command == "edit")
-      Edit(args);
-    else if (command == "verbs")
-      Verbs(args);
-    else if (command == "verb")
-      Verb(args);
-    else if (command == "save")
-      Save(args);
-    else if (command == "wait")
-      Wait(args);
-    else if (command == "help")
-      Help();
-    else
-      Bad("unknown command \"" + command + "\"; \"help\" lists the commands");
+    std::vector<std::string> words = ShellWords(line);
+    if (words.empty() || words[0][0] == '#') return true;
+    if (words[0] == "quit" || words[0] == "exit") return false;
+    const TArgs args(words.begin() + 1, words.end());
+    for (const TCommand& c : Commands()) {
+      if (words[0] != c.Name) continue;
+      if (args.size() < c.MinArgs || args.size() > c.MaxArgs) Bad(std::string("usage: ") + c.Usage);
+      FLine = line;
+      (this->*c.Run)(args);
+      return true;
+    }
+    Bad("unknown command \"" + words[0] + "\"; \"help\" lists the commands");
   } catch (const std::exception& e) {
-    FOut << "error: " << e.what() << "\n";
+    FErr << "error: " << e.what() << "\n";
+    FFailed = true;
   }
   return true;
 }
 
-void TDesignShell::Palette() {
+void TDesignShell::Help(const TArgs&) {
+  for (const TCommand& c : Commands()) {
+    std::string usage = c.Usage;
+    usage.resize(std::max<std::size_t>(usage.size() + 1, 30), ' ');
+    FOut << usage << c.Help << "\n";
+  }
+  FOut << std::string("quit").append(26, ' ') << "leaves the designer\n";
+}
+
+// ---- components ----
+
+void TDesignShell::Palette(const TArgs&) {
   for (const DsgnIntf::TPalettePage& page : DsgnIntf::PalettePages()) {
     FOut << page.Name << ":";
     for (System::TClass c : page.Classes) FOut << " " << c->Name;
@@ -88,155 +145,167 @@ void TDesignShell::Palette() {
   }
 }
 
-std::string TDesignShell::NewName(System::TClass cls) const {
-  std::string base(cls->Name.substr(cls->Name[0] == 'T' ? 1 : 0));
-  for (int n = 1;; ++n)
-    if (FForm->FindComponent(base + std::to_string(n)) == nullptr) return base + std::to_string(n);
+void TDesignShell::New(const TArgs& args) {
+  // Without a place, controls go in rows over the form.
+  Types::TPoint at{8 + (FPlaced % 6) * 104, 8 + (FPlaced / 6) % 4 * 96};
+  const bool placed = args.size() >= 3;
+  if (placed) at = {Number(args[args.size() - 2], "LEFT"), Number(args[args.size() - 1], "TOP")};
+  const std::string name = args.size() == 2 || args.size() == 4 ? args[1] : "";
+  Classes::TComponent& c = FSession.Add(args[0], at, name);
+  if (!placed) ++FPlaced;
+  FOut << c.Name() << ": " << c.ClassName() << "\n";
 }
 
-void TDesignShell::New(const std::vector<std::string>& args) {
-  if (args.empty() || args.size() > 2) Bad("usage: new CLASS [NAME]");
-  System::TClass cls = Classes::GetClass(args[0]);
-  if (cls == nullptr || cls->Create == nullptr) Bad("unknown class \"" + args[0] + "\"");
-  std::string name = args.size() == 2 ? args[1] : NewName(cls);
-  if (FForm->FindComponent(name) != nullptr || name == FForm->Name())
-    Bad("a component named " + name + " already exists");
-  Classes::TComponent* c = cls->Create(FForm.get());
-  c->SetName(name);
-  c->SetDesigning(true);
-  if (auto* control = dynamic_cast<Controls::TControl*>(c)) {
-    control->SetLeft(8 + (FPlaced % 6) * 104);
-    control->SetTop(8 + (FPlaced / 6) % 4 * 96);
-    control->SetParent(FForm.get());
-  }
-  ++FPlaced;
-  FDesigner->Modified();
-  FOut << name << ": " << cls->Name << "\n";
-}
-
-Classes::TComponent& TDesignShell::Component(const std::string& name) {
-  if (name == FForm->Name()) return *FForm;
-  Classes::TComponent* c = FForm->FindComponent(name);
-  if (c == nullptr) Bad("no component named " + name);
-  return *c;
-}
-
-void TDesignShell::ListProperties(Classes::TPersistent& object, const std::string& prefix) {
-  for (const TypInfo::TPropInfo& p : TypInfo::GetPropList(object.ClassType())) {
-    if (prefix.empty() && p.Name == "Name") continue;
-    auto editor = DsgnIntf::GetPropertyEditor(*FDesigner, object, p);
-    const std::string name = prefix + std::string(p.Name);
-    if (editor->GetAttributes().Contains(DsgnIntf::paSubProperties)) {
-      auto* sub = dynamic_cast<Classes::TPersistent*>(p.GetObject(object));
-      if (sub != nullptr && dynamic_cast<Classes::TComponent*>(sub) == nullptr) {
-        ListProperties(*sub, name + ".");
-        continue;
-      }
-    }
-    std::string marks = editor->GetAttributes().Contains(DsgnIntf::paDialog) ? " [...]" : "";
-    FOut << name << " = " << editor->GetValue() << marks << "\n";
+void TDesignShell::List(const TArgs&) {
+  for (const std::string& name : FSession.ComponentNames()) {
+    Classes::TComponent& c = FSession.Component(name);
+    FOut << name << ": " << c.ClassName();
+    if (auto* control = dynamic_cast<Controls::TControl*>(&c))
+      FOut << " at " << control->Left() << "," << control->Top() << " size " << control->Width()
+           << "x" << control->Height();
+    FOut << "\n";
   }
 }
 
-void TDesignShell::Props(const std::vector<std::string>& args) {
-  Need(args, 1, "props NAME");
-  ListProperties(Component(args[0]), "");
+void TDesignShell::Select(const TArgs& args) {
+  if (!args.empty()) FSession.Select(args);
+  FOut << "selected:";
+  for (const std::string& n : FSession.Selection()) FOut << " " << n;
+  FOut << "\n";
 }
 
-// "Klok1.WijzerUur.Lengte": the component, then the path through sub-objects.
-std::unique_ptr<DsgnIntf::TPropertyEditor> TDesignShell::Editor(const std::string& path) {
-  std::vector<std::string> parts;
-  std::istringstream in(path);
-  for (std::string part; std::getline(in, part, '.');) parts.push_back(part);
-  if (parts.size() < 2) Bad("name a property as NAME.PROPERTY");
-  Classes::TPersistent* object = &Component(parts[0]);
-  for (std::size_t i = 1;; ++i) {
-    auto info = TypInfo::GetPropInfo(object->ClassType(), parts[i]);
-    if (!info) Bad(std::string(object->ClassName()) + " has no property \"" + parts[i] + "\"");
-    if (i + 1 == parts.size()) return DsgnIntf::GetPropertyEditor(*FDesigner, *object, *info);
-    auto* sub =
-        info->GetObject ? dynamic_cast<Classes::TPersistent*>(info->GetObject(*object)) : nullptr;
-    if (sub == nullptr) Bad("\"" + parts[i] + "\" has no properties of its own");
-    object = sub;
+void TDesignShell::SelectGiven(const TArgs& names) {
+  if (!names.empty()) FSession.Select(names);
+}
+
+Controls::TControl& TDesignShell::Control(const std::string& name) {
+  auto* control = dynamic_cast<Controls::TControl*>(&FSession.Component(name));
+  if (control == nullptr || control == &FSession.Form()) Bad(name + " has no place on the form");
+  return *control;
+}
+
+void TDesignShell::Move(const TArgs& args) {
+  Controls::TControl& c = Control(args[0]);
+  const int left = Number(args[1], "LEFT"), top = Number(args[2], "TOP");
+  FSession.SetBounds(args[0], {left, top, left + c.Width(), top + c.Height()});
+  FOut << args[0] << " at " << left << "," << top << "\n";
+}
+
+void TDesignShell::Size(const TArgs& args) {
+  Controls::TControl& c = Control(args[0]);
+  const int width = Number(args[1], "WIDTH"), height = Number(args[2], "HEIGHT");
+  FSession.SetBounds(args[0], {c.Left(), c.Top(), c.Left() + width, c.Top() + height});
+  FOut << args[0] << " size " << c.Width() << "x" << c.Height() << "\n";
+}
+
+void TDesignShell::Delete(const TArgs& args) {
+  SelectGiven(args);
+  const std::vector<std::string> gone = FSession.Selection();
+  FSession.DeleteSelection();
+  FOut << "deleted";
+  for (const std::string& n : gone) FOut << " " << n;
+  FOut << "\n";
+}
+
+void TDesignShell::Cut(const TArgs& args) {
+  SelectGiven(args);
+  FClipboard = FSession.CutSelection();
+  FOut << "cut\n";
+}
+
+void TDesignShell::Copy(const TArgs& args) {
+  SelectGiven(args);
+  FClipboard = FSession.CopySelection();
+  FOut << "copied\n";
+}
+
+void TDesignShell::Paste(const TArgs&) {
+  if (FClipboard.empty()) Bad("nothing has been cut or copied");
+  FSession.Paste(FClipboard);
+  FOut << "pasted";
+  for (const std::string& n : FSession.Selection()) FOut << " " << n;
+  FOut << "\n";
+}
+
+void TDesignShell::Front(const TArgs& args) {
+  SelectGiven(args);
+  FSession.BringToFront();
+  FOut << "brought to the front\n";
+}
+
+void TDesignShell::Back(const TArgs& args) {
+  SelectGiven(args);
+  FSession.SendToBack();
+  FOut << "sent to the back\n";
+}
+
+// ---- properties and verbs ----
+
+void TDesignShell::Props(const TArgs& args) {
+  for (const TPropertyRow& row : FSession.Properties(args[0])) {
+    const bool dialog = row.Attributes.Contains(DsgnIntf::paDialog);
+    FOut << row.Path << " = " << row.Value << (dialog ? " [...]" : "") << "\n";
   }
 }
 
-void TDesignShell::Set(const std::vector<std::string>& args, const std::string& line) {
-  if (args.size() < 2) Bad("usage: set NAME.PROPERTY VALUE");
-  // The value is the rest of the line after the command and the path, spaces and all.
-  std::size_t at = line.find_first_not_of(" \t");
-  for (int word = 0; word < 2; ++word) {
-    at = line.find_first_of(" \t", at);
-    at = line.find_first_not_of(" \t", at);
-  }
-  std::string value = line.substr(at);
-  auto editor = Editor(args[0]);
-  editor->SetValue(value);
-  FOut << args[0] << " = " << editor->GetValue() << "\n";
+void TDesignShell::Set(const TArgs& args) {
+  const std::string value = FSession.SetProperty(args[0], TypedValue(RestOfLine(FLine, 2)));
+  FOut << args[0] << " = " << value << "\n";
 }
 
-void TDesignShell::Edit(const std::vector<std::string>& args) {
-  Need(args, 1, "edit NAME.PROPERTY");
-  auto editor = Editor(args[0]);
-  if (!editor->GetAttributes().Contains(DsgnIntf::paDialog))
-    Bad(args[0] + " has no dialog; use set");
-  editor->Edit();
-  FOut << args[0] << " = " << editor->GetValue() << "\n";
+void TDesignShell::Edit(const TArgs& args) {
+  const std::string value = FSession.EditProperty(args[0]);  // the dialog talks first
+  FOut << args[0] << " = " << value << "\n";
 }
 
-void TDesignShell::Verbs(const std::vector<std::string>& args) {
-  Need(args, 1, "verbs NAME");
-  auto editor = DsgnIntf::GetComponentEditor(Component(args[0]), *FDesigner);
-  int count = editor->GetVerbCount();
-  if (count == 0) FOut << "(no verbs)\n";
-  for (int i = 0; i < count; ++i) FOut << i << ": " << editor->GetVerb(i) << "\n";
+void TDesignShell::Verbs(const TArgs& args) {
+  const std::vector<std::string> verbs = FSession.Verbs(args[0]);
+  if (verbs.empty()) FOut << "(no verbs)\n";
+  for (std::size_t i = 0; i < verbs.size(); ++i) FOut << i << ": " << verbs[i] << "\n";
 }
 
-void TDesignShell::Verb(const std::vector<std::string>& args) {
-  Need(args, 2, "verb NAME INDEX");
-  auto editor = DsgnIntf::GetComponentEditor(Component(args[0]), *FDesigner);
-  int index = 0;
-  try {
-    index = std::stoi(args[1]);
-  } catch (const std::exception&) {
-    Bad("a verb is chosen by its number, not \"" + args[1] + "\"");
-  }
-  if (index < 0 || index >= editor->GetVerbCount()) Bad(args[0] + " has no verb " + args[1]);
-  FOut << "running \"" << editor->GetVerb(index) << "\"\n";
-  editor->ExecuteVerb(index);
+void TDesignShell::Verb(const TArgs& args) {
+  const int index = Number(args[1], "INDEX");
+  const std::vector<std::string> verbs = FSession.Verbs(args[0]);
+  if (index < 0 || index >= static_cast<int>(verbs.size()))
+    Bad(args[0] + " has no verb " + args[1]);
+  FOut << "running \"" << verbs[static_cast<std::size_t>(index)] << "\"\n";
+  FSession.ExecuteVerb(args[0], index);
 }
 
-void TDesignShell::Save(const std::vector<std::string>& args) {
-  Need(args, 1, "save FILE");
-  Classes::WriteComponentFile(*FForm, args[0]);
-  FDesigner->ClearModified();
-  FOut << "wrote " << args[0] << "\n";
+void TDesignShell::DoubleClick(const TArgs& args) {
+  FSession.DoubleClick(args[0]);
+  FOut << "double-clicked " << args[0] << "\n";
 }
 
-void TDesignShell::Wait(const std::vector<std::string>& args) {
-  Need(args, 1, "wait MS");
-  long long ms = 0;
-  try {
-    ms = std::stoll(args[0]);
-  } catch (const std::exception&) {
-    Bad("wait takes milliseconds, not \"" + args[0] + "\"");
-  }
+// ---- undo and files ----
+
+void TDesignShell::Undo(const TArgs&) {
+  FOut << (FSession.Undo() ? "undone\n" : "nothing to undo\n");
+}
+
+void TDesignShell::Redo(const TArgs&) {
+  FOut << (FSession.Redo() ? "redone\n" : "nothing to redo\n");
+}
+
+void TDesignShell::Open(const TArgs& args) {
+  FSession.Open(args[0]);
+  FOut << "opened " << args[0] << " (" << FSession.ComponentNames().size() << " components)\n";
+}
+
+void TDesignShell::Save(const TArgs& args) {
+  if (args.empty())
+    FSession.Save();
+  else
+    FSession.SaveAs(args[0]);
+  FOut << "wrote " << FSession.FileName() << "\n";
+}
+
+void TDesignShell::Wait(const TArgs& args) {
+  const int ms = Number(args[0], "MS");
   if (ms < 0 || ms > 3'600'000) Bad("wait takes 0 to 3600000 milliseconds");
   Forms::Application().RunFor(ms);
   FOut << "waited " << ms << " ms\n";
-}
-
-void TDesignShell::Help() {
-  FOut << "palette                 the palette pages and their controls\n"
-          "new CLASS [NAME]        puts a control on the form\n"
-          "props NAME              lists its properties\n"
-          "set NAME.PROP VALUE     sets one through its property editor\n"
-          "edit NAME.PROP          opens the property editor's dialog\n"
-          "verbs NAME              lists the component editor's verbs\n"
-          "verb NAME INDEX         runs one\n"
-          "save FILE               writes the form file\n"
-          "wait MS                 lets the form's timers run for MS milliseconds\n"
-          "quit                    leaves the designer\n";
 }
 
 }  // namespace Tools

@@ -1,69 +1,82 @@
-// `tollenspiegel design`: the designer on a terminal.
+// `tollenspiegel design`: the designer on a terminal, over the design session.
 //
-// One command a line; each answers in plain lines, and a bad command or value is
-// reported in one line without leaving the shell:
-//   palette                  the palette pages and their controls
-//   new CLASS [NAME]         a control on the form being designed
-//   props NAME               its published properties through their editors
-//   set NAME.PROP VALUE      a value through the property's editor
-//   edit NAME.PROP           the property editor's dialog
-//   verbs NAME               the component editor's verbs
-//   verb NAME INDEX          runs one
-//   save FILE                writes the form file
-//   wait MS                  lets the form's timers run (a film's test run)
-//   help, quit
+// One command a line ("help" lists them). Words are separated by blanks and may be
+// quoted ("a b" or 'a b'); `set` takes the rest of the line as the value, where a
+// 'quoted' value is a string as form files write it. Each command answers in plain
+// lines on the output; a bad command or value is reported in one line on the
+// error stream without leaving the shell, and the run then ends with status 1.
 // Dialogs (a sound to choose, pictures to add, a question) are asked on the same
-// terminal.
-// The form itself is named by its own name (Form1 at the start).
+// terminal. The form itself is named by its own name (Form1 at the start).
 #pragma once
 
 #include <iosfwd>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "DesignSession.h"
-#include "DsgnIntf.h"
-#include "Forms.h"
 #include "TerminalDialogs.h"
 
 namespace Tools {
 
 class TDesignShell {
  public:
-  TDesignShell(std::istream& in, std::ostream& out);
+  // `prompt`: show a prompt before each line (for a person at a terminal).
+  TDesignShell(std::istream& in, std::ostream& out, std::ostream& err, bool prompt = false);
   ~TDesignShell();
+  TDesignShell(const TDesignShell&) = delete;
+  TDesignShell& operator=(const TDesignShell&) = delete;
 
-  // Reads and runs commands until "quit" or the end of the input.
+  // Reads and runs commands until "quit" or the end of the input; 0 when every
+  // command succeeded, else 1.
   int Run();
   // Runs one command line; false after "quit".
   bool Execute(const std::string& line);
 
-  Forms::TForm& Form() { return *FForm; }
+  TDesignSession& Session() { return FSession; }
 
  private:
-  void Palette();
-  void New(const std::vector<std::string>& args);
-  void Props(const std::vector<std::string>& args);
-  void Set(const std::vector<std::string>& args, const std::string& line);
-  void Edit(const std::vector<std::string>& args);
-  void Verbs(const std::vector<std::string>& args);
-  void Verb(const std::vector<std::string>& args);
-  void Save(const std::vector<std::string>& args);
-  void Wait(const std::vector<std::string>& args);
-  void Help();
+  using TArgs = std::vector<std::string>;
+  struct TCommand;
+  static const std::vector<TCommand>& Commands();
 
-  Classes::TComponent& Component(const std::string& name);
-  std::unique_ptr<DsgnIntf::TPropertyEditor> Editor(const std::string& path);
-  void ListProperties(Classes::TPersistent& object, const std::string& prefix);
-  std::string NewName(System::TClass cls) const;
+  void Palette(const TArgs& args);
+  void New(const TArgs& args);
+  void List(const TArgs& args);
+  void Select(const TArgs& args);
+  void Props(const TArgs& args);
+  void Set(const TArgs& args);
+  void Edit(const TArgs& args);
+  void Verbs(const TArgs& args);
+  void Verb(const TArgs& args);
+  void DoubleClick(const TArgs& args);
+  void Move(const TArgs& args);
+  void Size(const TArgs& args);
+  void Delete(const TArgs& args);
+  void Cut(const TArgs& args);
+  void Copy(const TArgs& args);
+  void Paste(const TArgs& args);
+  void Front(const TArgs& args);
+  void Back(const TArgs& args);
+  void Undo(const TArgs& args);
+  void Redo(const TArgs& args);
+  void Open(const TArgs& args);
+  void Save(const TArgs& args);
+  void Wait(const TArgs& args);
+  void Help(const TArgs& args);
+
+  void SelectGiven(const TArgs& names);
+  Controls::TControl& Control(const std::string& name);
 
   std::istream& FIn;
   std::ostream& FOut;
+  std::ostream& FErr;
+  bool FPrompt;
   TTerminalDialogs FDialogs;
-  std::unique_ptr<Forms::TForm> FForm;
-  std::unique_ptr<DsgnIntf::TDesigner> FDesigner;
+  TDesignSession FSession;
+  std::string FClipboard;
+  std::string FLine;  // the line being run, for `set`, which takes its rest
   int FPlaced = 0;
+  bool FFailed = false;
 };
 
 }  // namespace Tools

@@ -4,6 +4,7 @@
 #include <iostream>
 #include <sstream>
 
+#include "ShellWords.h"
 #include "SysUtils.h"
 
 namespace Tools {
@@ -44,13 +45,34 @@ std::optional<std::vector<std::string>> TTerminalDialogs::ChooseFiles(
   FOut << "dialog: " << request.Title << "\n";
   if (!request.Filter.empty()) FOut << "filter: " << request.Filter << "\n";
   if (!request.InitialDir.empty()) FOut << "folder: " << request.InitialDir << "\n";
-  FOut << "file names, or an empty line to cancel:\n";
-  std::string line;
-  if (!std::getline(FIn, line)) return std::nullopt;
-  std::istringstream words(line);
+  FOut << "file names (quoted where they hold spaces), or an empty line to cancel:\n";
+  for (std::string line; std::getline(FIn, line);) {
+    std::optional<std::vector<std::string>> files = Accepted(line, request);
+    if (!files) continue;
+    if (files->empty()) return std::nullopt;
+    return files;
+  }
+  return std::nullopt;
+}
+
+// The names on the line, or nothing (after saying why) when the dialog would
+// refuse them.
+std::optional<std::vector<std::string>> TTerminalDialogs::Accepted(
+    const std::string& line, const Dialogs::TOpenRequest& request) {
   std::vector<std::string> files;
-  for (std::string w; words >> w;) files.push_back(w);
-  if (files.empty()) return std::nullopt;
+  try {
+    files = ShellWords(line);
+  } catch (const SysUtils::Exception& e) {
+    FOut << e.what() << "; give the names again\n";
+    return std::nullopt;
+  }
+  const bool mustExist = request.Options.Contains(Dialogs::TOpenOption::ofFileMustExist);
+  for (const std::string& f : files) {
+    if (mustExist && !SysUtils::FileExists(f)) {
+      FOut << "cannot find " << f << "; give the names again\n";
+      return std::nullopt;
+    }
+  }
   return files;
 }
 

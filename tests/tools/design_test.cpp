@@ -6,19 +6,35 @@
 
 #include "Classes/Streaming.h"
 #include "DesignShell.h"
+#include "ShellWords.h"
 #include "Vormen.h"
 #include "support/TempFolder.h"
 
 namespace {
 
-std::string Session(const std::string& script) {
+struct TShellRun {
+  std::string Out;
+  std::string Err;
+  int Status = 0;
+};
+
+TShellRun RunShell(const std::string& script, bool prompt = false) {
   std::istringstream in(script);
-  std::ostringstream out;
+  std::ostringstream out, err;
   DsgnIntf::ClearRegistrations();
   Tools::RegisterForDesign();
-  Tools::TDesignShell shell(in, out);
-  shell.Run();
-  return out.str();
+  Tools::TDesignShell shell(in, out, err, prompt);
+  int status = shell.Run();
+  return {out.str(), err.str(), status};
+}
+
+std::string Session(const std::string& script) { return RunShell(script).Out; }
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::istringstream lines(text);
+  std::vector<std::string> out;
+  for (std::string l; std::getline(lines, l);) out.push_back(l);
+  return out;
 }
 
 TEST(DesignShell, BuildsAFormFromNothingAndSavesIt) {
@@ -54,35 +70,87 @@ TEST(DesignShell, BuildsAFormFromNothingAndSavesIt) {
   EXPECT_FALSE(v->ComponentState().Contains(Classes::csDesigning));
 }
 
-TEST(DesignShell, BadCommandsAndValuesAreOneLineAndTheShellGoesOn) {
-  std::string out = Session(
+TEST(ShellWords, QuotesKeepBlanksInsideOneWord) {
+  EXPECT_EQ(Tools::ShellWords(" a\t\"b  c\" 'it''s' x\"y z\"w ''"),
+            (std::vector<std::string>{"a", "b  c", "it's", "xy zw", ""}));
+  EXPECT_THROW(Tools::ShellWords("open 'my form"), SysUtils::Exception);
+}
+
+TEST(DesignShell, BadCommandsAndValuesAreOneLineOnStderrAndTheRunFails) {
+  TShellRun run = RunShell(
       "frobnicate\n"
       "new TNothing\n"
       "new TVorm V\n"
       "new TVorm V\n"
+      "new TVorm 9x\n"
       "set V.Vorm Cirkle\n"
       "set V.Colour clRed\n"
       "set V\n"
       "edit V.Vorm\n"
       "verb V 3\n"
+      "move V left 3\n"
       "props Nobody\n"
       "props V\n");
-  std::istringstream lines(out);
-  std::vector<std::string> errors;
-  for (std::string l; std::getline(lines, l);)
-    if (l.rfind("error: ", 0) == 0) errors.push_back(l);
-  EXPECT_EQ(errors,
-            (std::vector<std::string>{
-                "error: unknown command \"frobnicate\"; \"help\" lists the commands",
-                "error: unknown class \"TNothing\"", "error: a component named V already exists",
-                "error: Vorm:1:1: \"Cirkle\" is not a value of TVormen (Rechthoek, Vierkant, "
-                "RondeRechthoek, RondVierkant, Ellips, Cirkel, Honing, HoningRaat, "
-                "DriehoekOmhoog, DriehoekLinks, DriehoekRechts, DriehoekOmlaag)",
-                "error: TVorm has no property \"Colour\"", "error: usage: set NAME.PROPERTY VALUE",
-                "error: V.Vorm has no dialog; use set", "error: V has no verb 3",
-                "error: no component named Nobody"}));
-  EXPECT_NE(out.find("Vorm = Rechthoek\n"), std::string::npos);
-  EXPECT_NE(out.find("Pen.Width = 1\n"), std::string::npos);
+  EXPECT_EQ(run.Status, 1);
+  EXPECT_EQ(
+      Lines(run.Err),
+      (std::vector<std::string>{
+          "error: unknown command \"frobnicate\"; \"help\" lists the commands",
+          "error: \"TNothing\" is not on the palette", "error: a component named V already exists",
+          "error: \"9x\" cannot name a component: use a letter or _, then letters, digits "
+          "or _",
+          "error: Vorm:1:1: \"Cirkle\" is not a value of TVormen (Rechthoek, Vierkant, "
+          "RondeRechthoek, RondVierkant, Ellips, Cirkel, Honing, HoningRaat, "
+          "DriehoekOmhoog, DriehoekLinks, DriehoekRechts, DriehoekOmlaag)",
+          "error: TVorm has no property \"Colour\"", "error: usage: set NAME.PROP VALUE",
+          "error: V.Vorm has no dialog", "error: V has no verb 3",
+          "error: LEFT is a whole number, not \"left\"", "error: no component named Nobody"}));
+  EXPECT_EQ(run.Out.find("error"), std::string::npos);
+  EXPECT_NE(run.Out.find("Vorm = Rechthoek\n"), std::string::npos);
+  EXPECT_NE(run.Out.find("Pen.Width = 1\n"), std::string::npos);
+  EXPECT_EQ(RunShell("new TVorm\n").Status, 0);
+}
+
+TEST(DesignShell, QuotedTextIsAStringAndOnlyATerminalGetsAPrompt) {
+  TShellRun run = RunShell(
+      "new TGolfTekst Golf\n"
+      "set Golf.Caption 'it''s here'\n"
+      "set Golf.Hint as it stands\n"
+      "set Form1.Caption 'a'#9'b'\n");
+  EXPECT_EQ(run.Status, 0) << run.Err;
+  EXPECT_NE(run.Out.find("Golf.Caption = it's here\n"), std::string::npos) << run.Out;
+  EXPECT_NE(run.Out.find("Golf.Hint = as it stands\n"), std::string::npos);
+  EXPECT_NE(run.Out.find("Form1.Caption = a\tb\n"), std::string::npos);
+  EXPECT_EQ(run.Out.find("design>"), std::string::npos);
+  EXPECT_NE(RunShell("list\n", true).Out.find("design> "), std::string::npos);
+}
+
+TEST(DesignShell, OpensListsSelectsMovesDeletesUndoesAndRedoes) {
+  const std::string path =
+      (std::filesystem::temp_directory_path() / "tollen_shell_edit.form").string();
+  RunShell("new TVorm\nnew TFilm\nsave " + path + "\n");
+  TShellRun run = RunShell("open " + path +
+                           "\n"
+                           "move Vorm1 20 30\n"
+                           "select Film1\n"
+                           "delete\n"
+                           "list\n"
+                           "undo\n"
+                           "undo\n"
+                           "list\n"
+                           "redo\n"
+                           "save\n");
+  EXPECT_EQ(run.Status, 0) << run.Err;
+  EXPECT_NE(run.Out.find("opened " + path + " (2 components)\n"), std::string::npos) << run.Out;
+  EXPECT_NE(run.Out.find("deleted Film1\nVorm1: TVorm at 20,30 size 62x62\nundone\n"),
+            std::string::npos);
+  EXPECT_NE(run.Out.find("Vorm1: TVorm at 8,8 size 62x62\nFilm1: TFilm at 112,8"),
+            std::string::npos);
+  auto root = Classes::ReadComponentFile(path);
+  auto* vorm = dynamic_cast<Controls::TControl*>(root->FindComponent("Vorm1"));
+  ASSERT_NE(vorm, nullptr);
+  EXPECT_EQ(vorm->Left(), 20);
+  EXPECT_NE(root->FindComponent("Film1"), nullptr);
 }
 
 }  // namespace
@@ -132,7 +200,7 @@ TEST(DesignShell, BuildsAFilmWithItsEditorsAndTheFormRendersIt) {
   EXPECT_NE(out.find("dialog: "), std::string::npos);
   EXPECT_NE(out.find("4: Toon vorig frame\n"), std::string::npos);
   EXPECT_NE(out.find("folder: c:\\Windows\\Media\n"), std::string::npos);
-  EXPECT_NE(out.find("Film1.Geluid = /sounds/klik.wav\n"), std::string::npos);
+  EXPECT_NE(out.find("Film1.Geluid = /sounds/klik.wav\n"), std::string::npos) << out;
   EXPECT_NE(out.find("2: Stop test\n"), std::string::npos);
   EXPECT_EQ(out.find("error:"), std::string::npos) << out;
 
@@ -157,6 +225,30 @@ TEST(DesignShell, BuildsAFilmWithItsEditorsAndTheFormRendersIt) {
     }
   }
   EXPECT_EQ(total, 100);
+}
+
+TEST(DesignShell, ThePictureDialogAsksAgainForMissingNamesAndTakesQuotedOnes) {
+  auto folder = std::filesystem::temp_directory_path() / "tollen_design_quoted";
+  std::filesystem::create_directories(folder);
+  const std::string spaced = (folder / "first frame.bmp").string();
+  Graphics::WriteBmpFile(Graphics::TSurface(8, 8, 0xFF0000), spaced);
+  TShellRun run = RunShell(
+      "new TFilm\n"
+      "verb Film1 0\n" +
+      (folder / "nothing.bmp").string() + "\n'" + spaced +
+      "'\n"
+      "props Film1\n");
+  EXPECT_EQ(run.Status, 0) << run.Err;
+  EXPECT_NE(
+      run.Out.find("cannot find " + (folder / "nothing.bmp").string() + "; give the names again\n"),
+      std::string::npos)
+      << run.Out;
+  EXPECT_NE(run.Out.find("Frames = (TStringList)"), std::string::npos);
+  TShellRun saved = RunShell("new TFilm\nverb Film1 0\n\"" + spaced + "\"\nsave " +
+                             (folder / "f.form").string() + "\n");
+  EXPECT_NE(Classes::WriteComponentText(*Classes::ReadComponentFile((folder / "f.form").string()))
+                .find("'" + spaced + "'"),
+            std::string::npos);
 }
 
 }  // namespace
