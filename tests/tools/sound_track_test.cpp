@@ -6,6 +6,7 @@
 #include "Platform/WaveFile.h"
 #include "Render.h"
 #include "SoundTrack.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -39,20 +40,22 @@ TEST(SoundTrack, EachSoundStartsAtItsTimeAndTheNextCutsIt) {
 }
 
 TEST(SoundTrack, AWaveFileReadsBackAsWritten) {
-  const fs::path file = fs::current_path() / "sound_track_round.wav";
+  const TestSupport::TTempFolder temp;
+  const fs::path file = temp.Path() / "sound_track_round.wav";
   const Platform::TWave wave{8000, {0, 1, -1, 32767, -32768, 1234}};
   Platform::WriteWaveFile(wave, file.string());
   const std::optional<Platform::TWave> back = Platform::ReadWaveFile(file.string());
   ASSERT_TRUE(back);
   EXPECT_EQ(back->Rate, 8000);
   EXPECT_EQ(back->Samples, wave.Samples);
-  EXPECT_FALSE(Platform::ReadWaveFile((fs::current_path() / "none.wav").string()));
+  EXPECT_FALSE(Platform::ReadWaveFile(temp.File("none.wav")));
 }
 
 // The bundled demo's film starts its sound when the application starts it: the
 // track holds the film's wave from that moment, and silence after it.
 TEST(SoundTrack, RenderWritesTheFilmsSoundAtItsStart) {
-  const fs::path dir = fs::current_path();
+  const TestSupport::TTempFolder temp;
+  const fs::path& dir = temp.Path();
   const std::string demo = std::string(TOLLEN_SOURCE_ROOT) + "/examples/demo.form";
   Tools::Render(Tools::ParseRenderOptions({demo, "--start", "--at", "10:00", "--seconds", "2", "-o",
                                            (dir / "sound_track.gif").string(), "--sound",
