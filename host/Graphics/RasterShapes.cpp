@@ -166,15 +166,23 @@ namespace {
 
 // Calls paint(y, whole, inside) for rows first..last of a ring: `whole` the row of
 // `outer`, `inside` the pixels of `inner`'s row whose four neighbours are in it too.
+// Both shapes are mirror images top to bottom; when they share their middle and
+// every row is wanted, the upper half is worked out and painted twice.
 template <typename PaintRow>
 void WalkRing(const TRoundShape& outer, const TRoundShape& inner, Coord first, Coord last,
               PaintRow paint) {
   const bool sameShape = &outer == &inner;
+  const Coord mirrorSum = outer.Top() + outer.Bottom() - 1;
+  const bool mirrored = first == outer.Top() && last == outer.Bottom() - 1 &&
+                        (inner.Empty() || inner.Top() + inner.Bottom() - 1 == mirrorSum);
   TShapeRows innerRows(inner, first - 1), outerRows(outer, first);
   TSpan up = innerRows.Next(), row = innerRows.Next();
   for (Coord y = first; y <= last; ++y) {
+    if (mirrored && 2 * y > mirrorSum) return;
     const TSpan down = innerRows.Next();
-    paint(y, sameShape ? row : outerRows.Next(), Inside(up, row, down));
+    const TSpan whole = sameShape ? row : outerRows.Next(), inside = Inside(up, row, down);
+    paint(y, whole, inside);
+    if (mirrored && mirrorSum - y != y) paint(mirrorSum - y, whole, inside);
     up = row;
     row = down;
   }
@@ -202,7 +210,8 @@ void FillRingRow(TPixel* row, TSpan whole, TSpan inside, const TInk* pen, const 
     return;
   }
   if (pen) FillPixels(begin, std::min(end, row + inside.First), pen->Xor);
-  if (brush.Style == bsSolid) FillPixels(row + inside.First, row + inside.Last + 1, CopyInk(brush.Color).Xor);
+  if (brush.Style == bsSolid)
+    FillPixels(row + inside.First, row + inside.Last + 1, CopyInk(brush.Color).Xor);
   if (pen) FillPixels(std::max(begin, row + inside.Last + 1), end, pen->Xor);
 }
 
