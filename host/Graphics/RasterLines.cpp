@@ -140,6 +140,7 @@ struct TBandWalk {
 struct TCapsule {
   double Ax, Ay, Bx, By;
   double Top, Bottom;
+  Coord TopRow, BottomRow;  // the rows in reach
   double Len2, Reach;
   TBandWalk Band;
 };
@@ -221,6 +222,8 @@ std::size_t AddCapsules(std::span<TCapsule> capsules, std::span<const TPoint64> 
     const double dx = c.Bx - c.Ax, dy = c.By - c.Ay;
     c.Top = std::min(c.Ay, c.By) - radius;
     c.Bottom = std::max(c.Ay, c.By) + radius;
+    c.TopRow = static_cast<Coord>(std::ceil(c.Top));
+    c.BottomRow = static_cast<Coord>(std::floor(c.Bottom));
     c.Len2 = dx * dx + dy * dy;
     c.Reach = radius * std::sqrt(c.Len2);
     c.Band = BandWalk(a, b, width, width % 2 == 0 ? 1 : 0);
@@ -244,6 +247,12 @@ TSpan PixelSpan(double lo, double hi, const TBox& clip) {
 
 // Paints the union of a row's spans; `spans` is reordered.
 void PaintMerged(TPainter& painter, Coord y, std::span<TSpan> spans, TInk ink) {
+  if (spans.size() == 2 && spans[1].First < spans[0].First) std::swap(spans[0], spans[1]);
+  if (spans.size() == 2 && spans[0].Last + 1 < spans[1].First) {  // a row of a ring: apart
+    painter.Paint(y, spans[0], ink);
+    painter.Paint(y, spans[1], ink);
+    return;
+  }
   for (std::size_t i = 1; i < spans.size(); ++i)  // insertion sort: a row has a few
     for (std::size_t j = i; j > 0 && spans[j].First < spans[j - 1].First; --j)
       std::swap(spans[j], spans[j - 1]);
@@ -262,10 +271,8 @@ void PaintMerged(TPainter& painter, Coord y, std::span<TSpan> spans, TInk ink) {
 // Row y of a capsule: walked between its ends' reach, worked out from the ends'
 // discs and the band elsewhere.
 bool CapsuleSpan(TCapsule& c, Coord y, double radius, const TBox& clip, TSpan& span) {
-  if (c.Band.Covers(y)) {
-    const TSpan band = c.Band.Row(y);
-    const Coord left = clip.Left - 1, right = clip.Right;
-    span = {std::clamp(band.First, left, right), std::clamp(band.Last, left, right)};
+  if (c.Band.Covers(y)) {  // small numbers: the painter clips
+    span = c.Band.Row(y);
     return true;
   }
   double lo = 0, hi = 0;
@@ -357,9 +364,8 @@ void DrawWideLines(TPainter& painter, TInk ink, std::span<const TPoint64> points
   TSmallBuffer<TSpan, 8> spans(capsules.size());
   for (auto y = static_cast<Coord>(firstRow); y <= static_cast<Coord>(lastRow); ++y) {
     std::size_t count = 0;
-    const auto row = static_cast<double>(y);
     for (TCapsule& c : capsules) {
-      if (row < c.Top || row > c.Bottom) continue;  // out of this segment's reach
+      if (y < c.TopRow || y > c.BottomRow) continue;  // out of this segment's reach
       TSpan s;
       if (CapsuleSpan(c, y, radius, clip, s) && !s.Empty()) spans[count++] = s;
     }
