@@ -361,8 +361,18 @@ void DrawWideLines(TPainter& painter, TInk ink, std::span<const TPoint64> points
   const double lastRow =
       std::min(std::floor(bottom + radius), static_cast<double>(clip.Bottom - 1));
   if (firstRow > lastRow) return;
+  const auto first = static_cast<Coord>(firstRow), last = static_cast<Coord>(lastRow);
+  if (ink.And == 0) {
+    // A copy paints a pixel twice to the same effect: each segment on its own.
+    for (TCapsule& c : capsules)
+      for (Coord y = std::max(first, c.TopRow); y <= std::min(last, c.BottomRow); ++y) {
+        TSpan s;
+        if (CapsuleSpan(c, y, radius, clip, s)) painter.Paint(y, s, ink);
+      }
+    return;
+  }
   TSmallBuffer<TSpan, 8> spans(capsules.size());
-  for (auto y = static_cast<Coord>(firstRow); y <= static_cast<Coord>(lastRow); ++y) {
+  for (Coord y = first; y <= last; ++y) {
     std::size_t count = 0;
     for (TCapsule& c : capsules) {
       if (y < c.TopRow || y > c.BottomRow) continue;  // out of this segment's reach
