@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstddef>
+#include <new>
 #include <vector>
 
 #include "Graphics/Colors.h"
@@ -18,6 +19,21 @@ namespace Graphics {
 class EInvalidGraphic : public SysUtils::Exception {
  public:
   using Exception::Exception;
+};
+
+// Pixels start on a cache line, and so does every row of a width that is a
+// multiple of 16: a row's vector fill then writes no line that its neighbour
+// writes too.
+template <typename T>
+struct TCacheLineAllocator {
+  using value_type = T;
+  static constexpr std::align_val_t kAlignment{64};
+  TCacheLineAllocator() = default;
+  template <typename U>
+  explicit TCacheLineAllocator(const TCacheLineAllocator<U>&) {}
+  T* allocate(std::size_t n) { return static_cast<T*>(::operator new(n * sizeof(T), kAlignment)); }
+  void deallocate(T* p, std::size_t) { ::operator delete(p, kAlignment); }
+  friend bool operator==(const TCacheLineAllocator&, const TCacheLineAllocator&) = default;
 };
 
 class TSurface {
@@ -48,7 +64,7 @@ class TSurface {
  private:
   int FWidth = 0;
   int FHeight = 0;
-  std::vector<TPixel> FPixels;
+  std::vector<TPixel, TCacheLineAllocator<TPixel>> FPixels;
 };
 
 }  // namespace Graphics
