@@ -1,6 +1,7 @@
 #include "Classes.h"
 
 #include <algorithm>
+#include <cctype>
 #include <map>
 
 #include "TypInfo.h"
@@ -51,6 +52,7 @@ TComponent::TComponent(TComponent* owner) : FOwner(owner) {
 
 TComponent::~TComponent() {
   FComponentState.Include(csDestroying);
+  FNames.clear();  // the keys view names about to go
   while (!FComponents.empty()) {
     TComponent* last = FComponents.back();
     FComponents.pop_back();
@@ -63,6 +65,8 @@ TComponent::~TComponent() {
 void TComponent::RemoveComponent(TComponent* component) {
   auto it = std::find(FComponents.begin(), FComponents.end(), component);
   if (it != FComponents.end()) FComponents.erase(it);
+  auto named = FNames.find(component->FName);
+  if (named != FNames.end() && named->second == component) FNames.erase(named);
   Notification(component, TOperation::opRemove);
 }
 
@@ -71,12 +75,37 @@ void TComponent::Notification(TComponent* component, TOperation operation) {
     if (c != component) c->Notification(component, operation);
 }
 
-void TComponent::SetName(const std::string& name) { FName = name; }
+std::size_t TComponent::TNameHash::operator()(std::string_view name) const {
+  std::size_t hash = 14695981039346656037u;  // FNV-1a over the lower-case letters
+  for (char ch : name) {
+    hash ^= static_cast<unsigned char>(std::tolower(static_cast<unsigned char>(ch)));
+    hash *= 1099511628211u;
+  }
+  return hash;
+}
+
+bool TComponent::TNameEqual::operator()(std::string_view a, std::string_view b) const {
+  return SysUtils::SameText(a, b);
+}
+
+void TComponent::SetName(const std::string& name) {
+  if (name == FName) return;
+  if (FOwner == nullptr) {
+    FName = name;
+    return;
+  }
+  auto& names = FOwner->FNames;
+  TComponent* other = FOwner->FindComponent(name);
+  if (other != nullptr && other != this)
+    throw EComponentError("A component named " + name + " already exists");
+  if (!FName.empty()) names.erase(FName);
+  FName = name;
+  if (!FName.empty()) names.emplace(FName, this);
+}
 
 TComponent* TComponent::FindComponent(std::string_view name) const {
-  for (TComponent* c : FComponents)
-    if (!name.empty() && SysUtils::SameText(c->FName, name)) return c;
-  return nullptr;
+  auto it = FNames.find(name);
+  return it == FNames.end() ? nullptr : it->second;
 }
 
 void TComponent::SetDesigning(bool designing) {

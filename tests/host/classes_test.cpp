@@ -99,3 +99,42 @@ TEST(ClassRegistry, FindsRegisteredClassesByNameIgnoringCase) {
 }
 
 }  // namespace
+
+// The owner's name index follows every change of its list: renames, early
+// destruction, and names that differ only in case.
+TEST(Component, NamesAreFoundThroughRenamesAndRemovals) {
+  TComponent owner(nullptr);
+  auto* a = new TComponent(&owner);
+  auto* b = new TComponent(&owner);
+  a->SetName("Alfa");
+  b->SetName("Beta");
+  a->SetName("Gamma");  // frees "Alfa"
+  b->SetName("BETA");   // its own name in other letters
+  delete b;
+  auto* c = new TComponent(&owner);
+  c->SetName("alfa");
+  const std::vector<std::pair<std::string, TComponent*>> expected = {
+      {"gamma", a}, {"ALFA", c}, {"Beta", nullptr}, {"", nullptr}, {"Alfa2", nullptr}};
+  for (const auto& [name, component] : expected)
+    EXPECT_EQ(owner.FindComponent(name), component) << name;
+}
+
+TEST(Component, ANameTakenInTheSameOwnerIsRefused) {
+  TComponent owner(nullptr), other(nullptr);
+  auto* a = new TComponent(&owner);
+  auto* b = new TComponent(&owner);
+  auto* elsewhere = new TComponent(&other);
+  a->SetName("Knop");
+  elsewhere->SetName("KNOP");  // another owner: no clash
+  try {
+    b->SetName("knop");
+    FAIL() << "no exception";
+  } catch (const Classes::EComponentError& e) {
+    EXPECT_STREQ(e.what(), "A component named knop already exists");
+  }
+  EXPECT_EQ(b->Name(), "");
+  EXPECT_EQ(owner.FindComponent("Knop"), a);
+  b->SetName("");  // any number may go without a name
+  new TComponent(&owner);
+  EXPECT_EQ(owner.FindComponent(""), nullptr);
+}
