@@ -1,7 +1,9 @@
 #include "Forms.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <limits>
+#include <string>
 
 #include "ExtCtrls.h"
 #include "Platform/Clock.h"
@@ -18,7 +20,12 @@ const TypInfo::TPropTable& FormProps() {
   return table;
 }
 Classes::TComponent* CreateForm(Classes::TComponent* owner) { return new TForm(owner); }
+
+int formSizeLimit = kDefaultFormSizeLimit;
 }  // namespace
+
+int FormSizeLimit() { return formSizeLimit; }
+void SetFormSizeLimit(int pixels) { formSizeLimit = pixels; }
 
 // Forms and timers can be named by stored forms from the start.
 [[maybe_unused]] static const bool registered = [] {
@@ -44,11 +51,13 @@ TForm::TForm(Classes::TComponent* owner)
 TForm::~TForm() { Messages::Queue().CancelPaint(this); }
 
 void TForm::SetBounds(int left, int top, int width, int height) {
+  if (width > formSizeLimit || height > formSizeLimit)
+    throw EInvalidOperation("Form size " + std::to_string(width) + " x " + std::to_string(height) +
+                            " beyond the limit of " + std::to_string(formSizeLimit) +
+                            " pixels a side");
   bool resized = width != Width() || height != Height();
   TWinControl::SetBounds(left, top, width, height);
-  if (!resized) return;
-  FSurface.Resize(std::max(0, width), std::max(0, height), Graphics::ColorToPixel(Color()));
-  Invalidate();
+  if (resized) Invalidate();
 }
 
 Graphics::TRecorder& TForm::StartRecording() {
@@ -59,6 +68,7 @@ Graphics::TRecorder& TForm::StartRecording() {
 void TForm::StopRecording() { FRecorder.reset(); }
 
 Graphics::TDevice* TForm::PaintDevice() {
+  FSurface.Resize(std::max(0, Width()), std::max(0, Height()), Graphics::ColorToPixel(Color()));
   return FRecorder ? static_cast<Graphics::TDevice*>(FRecorder.get()) : FRaster.get();
 }
 

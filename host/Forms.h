@@ -4,6 +4,13 @@
 // (a raster of its client size), collects invalidated areas and paints them when the
 // message queue is idle. A form has no borders: its Width and Height are its client
 // size. Input comes in client coordinates and goes to the control under the point.
+// The surface takes the form's size when the form is next painted, not when the
+// size is set, so a form read from a file costs nothing in pixels until it is shown.
+//
+// Host setting: the largest form, FormSizeLimit() pixels a side (7680 unless the
+// application raises it with SetFormSizeLimit): an 8K display, 7680 x 4320, either
+// way up. A larger size raises EInvalidOperation naming the size and the limit, and
+// the form keeps its size; a form read from a file fails there with the position.
 //
 // TApplication runs the message loop over the process's clock: timers in due order,
 // then pending paints. Under a virtual clock, RunUntil jumps from one due timer to
@@ -26,14 +33,26 @@ namespace Forms {
 
 using Controls::TControl;
 
+class EInvalidOperation : public SysUtils::Exception {
+ public:
+  using Exception::Exception;
+};
+
+inline constexpr int kDefaultFormSizeLimit = 7680;
+
+int FormSizeLimit();
+void SetFormSizeLimit(int pixels);
+
 class TForm : public Controls::TWinControl, private Messages::TPaintTarget {
   TOLLEN_CLASS(TForm)
  public:
   explicit TForm(Classes::TComponent* owner);
   ~TForm() override;
 
+  // Raises EInvalidOperation for a width or height beyond FormSizeLimit().
   void SetBounds(int left, int top, int width, int height) override;
 
+  // What has been painted; it takes the form's size at the next paint.
   const Graphics::TSurface& Surface() const { return FSurface; }
   // Starts keeping every drawing call on this form (pixels are still drawn).
   Graphics::TRecorder& StartRecording();

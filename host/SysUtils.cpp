@@ -12,6 +12,23 @@ constexpr double kMsPerDay = 86'400'000.0;
 constexpr double kUnixEpochDays = 25569.0;  // 1970-01-01 as a TDateTime
 }  // namespace
 
+std::string PrintableText(std::string_view text) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string out;
+  out.reserve(text.size());
+  for (char ch : text) {
+    const auto byte = static_cast<unsigned char>(ch);
+    if (byte >= 32 && byte != 127) {
+      out += ch;
+      continue;
+    }
+    out += "\\x";
+    out += kHex[byte >> 4];
+    out += kHex[byte & 15];
+  }
+  return out;
+}
+
 bool SameText(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i)

@@ -22,11 +22,16 @@
 
 namespace SysUtils {
 
+// The text with every control character (below 32, and 127) written as \xNN, so
+// that a message quoting hostile input prints whole on one line.
+std::string PrintableText(std::string_view text);
+
 // The host's base exception: bad input from outside raises one of these with a
-// message a user can act on.
+// message a user can act on; control characters in it are escaped (PrintableText),
+// as a NUL would otherwise end the message where it stands.
 class Exception : public std::runtime_error {
  public:
-  explicit Exception(const std::string& message) : std::runtime_error(message) {}
+  explicit Exception(const std::string& message) : std::runtime_error(PrintableText(message)) {}
   std::string Message() const { return what(); }
 };
 

@@ -25,7 +25,8 @@ class TReader {
  public:
   explicit TReader(const std::string& source) : FSource(source) {}
 
-  std::unique_ptr<TComponent> Read(const TFormObject& root) {
+  std::unique_ptr<TComponent> Read(const TFormObject& root, System::TClass expected) {
+    if (expected != nullptr) CheckRootClass(root, expected);
     std::unique_ptr<TComponent> component(Create(root, nullptr));
     FRoot = component.get();
     FCreated.push_back(FRoot);
@@ -40,6 +41,13 @@ class TReader {
  private:
   [[noreturn]] void Fail(TSourcePos pos, const std::string& what) const {
     throw EReadError(FSource, pos, what);
+  }
+
+  void CheckRootClass(const TFormObject& root, System::TClass expected) const {
+    System::TClass cls = GetClass(root.ClassName);
+    if (cls != nullptr && !cls->InheritsFrom(expected))
+      Fail(root.Pos,
+           "holds a " + std::string(cls->Name) + ", not a " + std::string(expected->Name));
   }
 
   TComponent* Create(const TFormObject& obj, TComponent* owner) {
@@ -85,7 +93,13 @@ class TReader {
       return;
     }
     TPropInfo info = Find(*target, last, p.Pos);
-    SetValue(component, *target, info, p.Value);
+    try {
+      SetValue(component, *target, info, p.Value);
+    } catch (const EReadError&) {
+      throw;
+    } catch (const SysUtils::Exception& refused) {  // a setter refusing the value
+      Fail(p.Value.Pos, refused.what());
+    }
   }
 
   TPropInfo Find(const TObject& target, const std::string& name, TSourcePos pos) const {
@@ -138,13 +152,14 @@ class TReader {
 
 }  // namespace
 
-std::unique_ptr<TComponent> ReadComponentText(std::string_view text, const std::string& source) {
+std::unique_ptr<TComponent> ReadComponentText(std::string_view text, const std::string& source,
+                                              System::TClass expected) {
   if (text.size() > kMaxFormFileSize) throw EReadError(source, {}, "the form is too large");
   TFormObject root = ParseForm(text, source);
-  return TReader(source).Read(root);
+  return TReader(source).Read(root, expected);
 }
 
-std::unique_ptr<TComponent> ReadComponentFile(const std::string& path) {
+std::unique_ptr<TComponent> ReadComponentFile(const std::string& path, System::TClass expected) {
   std::ifstream in(path, std::ios::binary);
   if (!in) throw SysUtils::Exception("Cannot open form file \"" + path + "\"");
   in.seekg(0, std::ios::end);
@@ -153,7 +168,7 @@ std::unique_ptr<TComponent> ReadComponentFile(const std::string& path) {
   in.seekg(0);
   std::string text(size, '\0');
   in.read(text.data(), static_cast<std::streamsize>(size));
-  return ReadComponentText(text, path);
+  return ReadComponentText(text, path, expected);
 }
 
 }  // namespace Classes

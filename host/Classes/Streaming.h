@@ -11,7 +11,10 @@
 // state, and sets the properties in the order the file gives. Events are bound to
 // the root's published methods by name once the whole file is read; then Loaded
 // runs on every component, root first. A bad file raises EReadError naming the
-// file, line and column; nothing of a failed read survives.
+// file, line and column; nothing of a failed read survives. A setter that refuses
+// a value (a form larger than the host allows, say) fails the read at that value.
+// Given an `expected` class, a root of any other class is refused at its object
+// line before anything is made.
 #pragma once
 
 #include <memory>
@@ -26,8 +29,10 @@ namespace Classes {
 inline constexpr std::size_t kMaxFormFileSize = std::size_t{64} << 20;
 
 std::unique_ptr<TComponent> ReadComponentText(std::string_view text,
-                                              const std::string& source = "<form>");
-std::unique_ptr<TComponent> ReadComponentFile(const std::string& path);
+                                              const std::string& source = "<form>",
+                                              System::TClass expected = nullptr);
+std::unique_ptr<TComponent> ReadComponentFile(const std::string& path,
+                                              System::TClass expected = nullptr);
 
 std::string WriteComponentText(const TComponent& root);
 void WriteComponentFile(const TComponent& root, const std::string& path);

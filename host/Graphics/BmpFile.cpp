@@ -97,10 +97,6 @@ std::string CompressionName(std::uint32_t compression) {
       return "RLE4";
     case 3:
       return "bit-field";
-    case 4:
-      return "JPEG";
-    case 5:
-      return "PNG";
     default:
       return std::to_string(compression);
   }
@@ -129,21 +125,26 @@ TCompression CheckCompression(const TFields& f) {
   }
 }
 
-void CheckSize(const TFields& f, std::size_t maxPixels) {
+void CheckSize(const TFields& f, std::uint64_t maxPixels) {
   if (f.Width <= 0) Fault("invalid width " + std::to_string(f.Width));
   if (f.Height == 0) Fault("invalid height 0");
   const std::int64_t height = f.Height < 0 ? -f.Height : f.Height;
-  if (f.Width > TSurface::kMaxDimension || height > TSurface::kMaxDimension)
-    Fault("size " + std::to_string(f.Width) + " x " + std::to_string(height) +
-          " beyond the limit of " + std::to_string(TSurface::kMaxDimension) + " pixels a side");
-  const auto limit = std::min<std::uint64_t>(maxPixels, TSurface::kMaxPixels);
-  if (static_cast<std::uint64_t>(f.Width) * static_cast<std::uint64_t>(height) > limit)
-    Fault(std::to_string(f.Width) + " x " + std::to_string(height) +
-          " pixels beyond the limit of " + std::to_string(limit));
+  if (auto fault = PictureSizeFault(f.Width, height, std::min(maxPixels, PictureBudget())))
+    Fault(*fault);
 }
 
-TFormat CheckFields(const TFields& f, std::size_t maxPixels) {
+// A JPEG or PNG stream wrapped in bitmap headers: say so, rather than fault the
+// bit depth of 0 such files carry.
+void CheckNotEmbedded(const TFields& f) {
+  constexpr std::uint32_t kJpeg = 4, kPng = 5;
+  if (f.Core) return;
+  if (f.Compression == kJpeg) Fault("JPEG-compressed bitmaps are not supported");
+  if (f.Compression == kPng) Fault("PNG-compressed bitmaps are not supported");
+}
+
+TFormat CheckFields(const TFields& f, std::uint64_t maxPixels) {
   if (f.Planes != 1) Fault("planes " + std::to_string(f.Planes) + ", not 1");
+  CheckNotEmbedded(f);
   const bool depthKnown =
       f.Core ? f.BitCount == 1 || f.BitCount == 4 || f.BitCount == 8 || f.BitCount == 24
              : f.BitCount == 1 || f.BitCount == 4 || f.BitCount == 8 || f.BitCount == 16 ||
@@ -242,7 +243,7 @@ TDecodedBmp Decode(std::span<const std::uint8_t> bytes, TFields fields, std::siz
 }  // namespace
 
 TDecodedBmp ReadBmp(std::span<const std::uint8_t> bytes, const std::string& name,
-                    std::size_t maxPixels) {
+                    std::uint64_t maxPixels) {
   try {
     return Decode(bytes, ReadFileFields(bytes), maxPixels);
   } catch (const Bmp::EBmpFault& fault) {
@@ -268,7 +269,7 @@ TDecodedBmp ReadBmpFile(const std::string& path) {
   std::error_code error;
   const std::uintmax_t size = std::filesystem::file_size(native, error);
   if (error) CannotOpen(path, error.message());
-  if (size > kMaxBmpFileBytes)
+  if (size > MaxBmpFileBytes())
     throw EInvalidGraphic("Bitmap \"" + path + "\": file of " + std::to_string(size) +
                           " bytes too large for a bitmap");
   const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(native.c_str(), "rb"),
@@ -280,6 +281,8 @@ TDecodedBmp ReadBmpFile(const std::string& path) {
   if (std::fread(bytes.get(), 1, length, file.get()) != length) CannotOpen(path, "read failed");
   return ReadBmp({bytes.get(), length}, path);
 }
+
+std::uint64_t MaxBmpFileBytes() { return PictureBudget() * 4 + (std::uint64_t{1} << 20); }
 
 // ---- Writing.
 

@@ -33,10 +33,12 @@
 //
 // Limits
 //   Width and height 1..TSurface::kMaxDimension, and at most `maxPixels` pixels
-//   (TSurface::kMaxPixels by default); all checked, in 64-bit arithmetic, before
-//   any allocation. Uncompressed data must be present in full before the picture
-//   is made, so memory stays within 32 times the file's size for those. Files
-//   over kMaxBmpFileBytes are not read.
+//   and never more than the picture budget (Surface.h, 64 Mi pixels unless the
+//   application raises it); all checked, in 64-bit arithmetic, from the headers
+//   alone, before any allocation: a 64-byte RLE file that claims 16384 x 16384
+//   pixels is refused at once. Uncompressed data must be present in full before
+//   the picture is made, so memory stays within 32 times the file's size for
+//   those. Files over MaxBmpFileBytes() are not read.
 //
 // Errors
 //   Every fault raises EInvalidGraphic with the message
@@ -60,14 +62,13 @@ struct TDecodedBmp {
   bool BottomUp = true;  // rows were stored bottom row first
 };
 
-// Largest file ReadBmpFile reads: the biggest picture at 32 bits, headers and a
+// Largest file ReadBmpFile reads: the budget's picture at 32 bits, headers and a
 // generous gap before the pixels.
-inline constexpr std::uint64_t kMaxBmpFileBytes =
-    std::uint64_t{TSurface::kMaxPixels} * 4 + (std::uint64_t{1} << 20);
+std::uint64_t MaxBmpFileBytes();
 
 // Decodes a whole bitmap file held in `bytes`; `name` is for messages only.
 TDecodedBmp ReadBmp(std::span<const std::uint8_t> bytes, const std::string& name,
-                    std::size_t maxPixels = TSurface::kMaxPixels);
+                    std::uint64_t maxPixels = PictureBudget());
 
 // Decodes a packed bitmap (a DIB: the information header, the palette and the
 // pixels, as resources and icons hold a bitmap, without the file header). The

@@ -3,11 +3,23 @@
 // Layout: Height rows of Stride pixels, top row first; a pixel is 0x00RRGGBB
 // (TPixel), so in memory each is B, G, R, 0 as in the platform's 32-bit bitmaps.
 // Only the first Width pixels of a row are picture. Sizes are bounded before any
-// allocation (kMaxDimension, kMaxPixels); a bad size raises EInvalidGraphic.
+// allocation (kMaxDimension a side, PictureBudget() in all); a bad size raises
+// EInvalidGraphic naming the size and the limit.
+//
+// Host setting: the picture budget, the most pixels one picture may hold. Every
+// surface, and every bitmap file before it is decoded, is checked against it, so
+// a file of a few bytes that claims a huge picture is refused before anything is
+// allocated. The default, 64 Mi pixels (256 MiB), holds two pictures of an 8K
+// display (7680 x 4320). An application that needs larger pictures raises it with
+// SetPictureBudget, up to kMaxDimension squared; the side limit is fixed, as the
+// drawing code's coordinate arithmetic is sized for it.
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <new>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "Graphics/Colors.h"
@@ -35,11 +47,19 @@ struct TCacheLineAllocator {
   void deallocate(T* p, std::size_t) { ::operator delete(p, kAlignment); }
   friend bool operator==(const TCacheLineAllocator&, const TCacheLineAllocator&) = default;
 };
+inline constexpr std::uint64_t kDefaultPictureBudget = std::uint64_t{1} << 26;
+
+std::uint64_t PictureBudget();
+void SetPictureBudget(std::uint64_t pixels);
+
+// Why a picture of `width` x `height` cannot be made within `budget` pixels (sides
+// first, then the count), or nothing when it can; for sizes of 0 and more.
+std::optional<std::string> PictureSizeFault(std::int64_t width, std::int64_t height,
+                                            std::uint64_t budget);
 
 class TSurface {
  public:
   static constexpr int kMaxDimension = 32768;
-  static constexpr std::size_t kMaxPixels = std::size_t{1} << 28;  // 1 GiB of pixels
 
   TSurface() = default;
   TSurface(int width, int height, TPixel fill = 0);

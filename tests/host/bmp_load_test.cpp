@@ -112,11 +112,11 @@ TEST_F(BmpLoad, AMissingFileOrAFolderCannotBeOpened) {
 TEST_F(BmpLoad, AFileTooLargeForAnyPictureIsNotRead) {
   const fs::path huge = Folder / "huge.bmp";
   WriteFile(huge, Small().Bytes());
-  fs::resize_file(huge, Graphics::kMaxBmpFileBytes + 1);  // sparse: nothing is written
+  fs::resize_file(huge, Graphics::MaxBmpFileBytes() + 1);  // sparse: nothing is written
   TBitmap bitmap;
   EXPECT_EQ(ErrorOf([&] { bitmap.LoadFromFile(huge.string()); }),
             "Bitmap \"" + huge.string() + "\": file of " +
-                std::to_string(Graphics::kMaxBmpFileBytes + 1) + " bytes too large for a bitmap");
+                std::to_string(Graphics::MaxBmpFileBytes() + 1) + " bytes too large for a bitmap");
 }
 
 TEST_F(BmpLoad, ANameHoldingANulOpensNothing) {
