@@ -7,6 +7,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,6 +17,7 @@
 #include "Forms.h"
 #include "Graphics/BmpFile.h"
 #include "Graphics/Recorder.h"
+#include "host/bmp_builder.h"
 #include "support/ShapeForm.h"
 #include "support/TempFolder.h"
 #include "support/Time.h"
@@ -505,6 +507,29 @@ TEST(FilmFailure, AtRunTimeRaisingStopsTheFilmForGood) {
   film.F->ToonFrame(0);  // a good frame: the background only, and no error
   EXPECT_EQ(Kinds(film.Calls()), std::vector<TCallKind>{TCallKind::Rectangle});
   EXPECT_NO_THROW(film.Paint());
+}
+
+TEST(FilmFailure, AFrameBeyondThePictureBudgetFailsLikeAnyUnreadableOne) {
+  TFilmForm film;
+  film.Frames(3);
+  const std::string huge = film.Dir / "f1.bmp";  // replaced by 64 bytes claiming 16384 x 16384
+  const BmpTest::TBytes bytes = BmpTest::HugeRle().Bytes();
+  std::ofstream(huge, std::ios::binary)
+      .write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
+  film.F->StartFilm();
+  film.Form.Update();
+  Forms::Application().RunFor(300);
+  EXPECT_EQ(TFilmForm::DrawnFrames(film.Calls()), (std::vector<int>{0, 2, 0}));
+  film.F->SetFoutActie(RaiseException);
+  try {
+    Forms::Application().RunFor(300);
+    ADD_FAILURE() << "no error";
+  } catch (const Graphics::EInvalidGraphic& e) {
+    EXPECT_EQ(e.Message(),
+              "Bitmap \"" + huge + "\": 16384 x 16384 pixels beyond the limit of 67108864");
+  }
+  EXPECT_FALSE(film.F->FilmLoopt());
 }
 
 }  // namespace

@@ -147,4 +147,26 @@ inline std::vector<TPixel> Colours(int n) {
   return out;
 }
 
+// 64 bytes that claim a picture of 16384 x 16384: an RLE8 file of two colours
+// whose codes end the bitmap at once.
+inline TBmpFile HugeRle() {
+  TBmpFile file;
+  file.Width = file.Height = 16384;
+  file.BitCount = 8;
+  file.Compression = 1;
+  file.ColoursUsed = 2;
+  file.Palette = Colours(2);
+  file.Pixels = {0x00, 0x01};
+  return file;
+}
+
+// The host's picture budget, changed for one test.
+struct TPictureBudget {
+  std::uint64_t Saved = Graphics::PictureBudget();
+  explicit TPictureBudget(std::uint64_t pixels) { Graphics::SetPictureBudget(pixels); }
+  ~TPictureBudget() { Graphics::SetPictureBudget(Saved); }
+  TPictureBudget(const TPictureBudget&) = delete;
+  TPictureBudget& operator=(const TPictureBudget&) = delete;
+};
+
 }  // namespace BmpTest

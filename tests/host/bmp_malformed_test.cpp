@@ -135,6 +135,8 @@ std::vector<TBadFile> BadFiles() {
                  f.Height = 8193;
                }),
        "8192 x 8193 pixels beyond the limit of 67108864"},
+      {"SixtyFourBytesClaimingAQuarterGigapixel", HugeRle().Bytes(),
+       "16384 x 16384 pixels beyond the limit of 67108864"},
       // Depths and compressions.
       {"TwoBits", Changed(pixel, [](auto& f) { f.BitCount = 2; }), "unsupported bit depth 2"},
       {"NoBits", Changed(pixel, [](auto& f) { f.BitCount = 0; }), "unsupported bit depth 0"},
@@ -246,6 +248,23 @@ TEST(BmpLimits, APixelLimitBelowTheSurfacesIsKept) {
   const TBytes bytes = Direct(100, 100).Bytes();
   EXPECT_NO_THROW((void)Graphics::ReadBmp(bytes, "t.bmp", 10000));
   EXPECT_THROW((void)Graphics::ReadBmp(bytes, "t.bmp", 9999), Graphics::EInvalidGraphic);
+}
+
+TEST(BmpLimits, ThePictureBudgetBoundsEveryReadAndEverySurface) {
+  const TBytes bytes = Direct(100, 100).Bytes();
+  TPictureBudget lowered(9999);
+  EXPECT_THROW((void)Graphics::ReadBmp(bytes, "t.bmp"), Graphics::EInvalidGraphic);
+  EXPECT_THROW((void)Graphics::ReadBmp(bytes, "t.bmp", 20000), Graphics::EInvalidGraphic);
+  try {
+    Graphics::TSurface surface(100, 100);
+    ADD_FAILURE() << "no error";
+  } catch (const Graphics::EInvalidGraphic& e) {
+    EXPECT_EQ(e.Message(), "Cannot make a picture: 100 x 100 pixels beyond the limit of 9999");
+  }
+  Graphics::SetPictureBudget(10000);
+  EXPECT_EQ(Graphics::ReadBmp(bytes, "t.bmp").Pixels.Width(), 100);
+  Graphics::SetPictureBudget(std::uint64_t{1} << 40);  // no more than the sides allow
+  EXPECT_EQ(Graphics::PictureBudget(), std::uint64_t{1} << 30);
 }
 
 TEST(BmpLimits, EveryCutOfAGoodFileIsRejectedWithoutReadingPastIt) {

@@ -92,4 +92,53 @@ TEST(FormPaint, APresenterHearsOfEachPaintedArea) {
   EXPECT_EQ(shown, (std::vector<Types::TRect>{{2, 3, 5, 7}}));
 }
 
+// The form's limit, changed for one test.
+struct TFormLimit {
+  int Saved = Forms::FormSizeLimit();
+  explicit TFormLimit(int pixels) { Forms::SetFormSizeLimit(pixels); }
+  ~TFormLimit() { Forms::SetFormSizeLimit(Saved); }
+  TFormLimit(const TFormLimit&) = delete;
+  TFormLimit& operator=(const TFormLimit&) = delete;
+};
+
+TEST(FormSize, TheSurfaceIsMadeAtTheFirstPaintNotWhenTheSizeIsSet) {
+  Forms::TForm form(nullptr);
+  form.SetBounds(0, 0, 7680, 4320);  // an 8K display: allowed, and nothing allocated yet
+  EXPECT_TRUE(form.Surface().Empty());
+  form.SetBounds(0, 0, 30, 20);
+  form.PaintAll();
+  EXPECT_EQ(form.Surface().Bounds(), (Types::TRect{0, 0, 30, 20}));
+  form.SetBounds(0, 0, 40, 10);
+  EXPECT_EQ(form.Surface().Width(), 30);  // until the paint that follows
+  form.Update();
+  EXPECT_EQ(form.Surface().Bounds(), (Types::TRect{0, 0, 40, 10}));
+}
+
+TEST(FormSize, ASizeBeyondTheLimitIsRefusedAndTheLimitCanBeRaised) {
+  Forms::TForm form(nullptr);
+  form.SetBounds(0, 0, 30, 20);
+  struct TCase {
+    int Width, Height;
+    const char* Message;
+  };
+  const TCase cases[] = {
+      {7681, 20, "Form size 7681 x 20 beyond the limit of 7680 pixels a side"},
+      {30, 16382, "Form size 30 x 16382 beyond the limit of 7680 pixels a side"},
+  };
+  for (const TCase& c : cases) {
+    try {
+      form.SetBounds(0, 0, c.Width, c.Height);
+      ADD_FAILURE() << "no error for " << c.Width << " x " << c.Height;
+    } catch (const Forms::EInvalidOperation& e) {
+      EXPECT_STREQ(e.what(), c.Message);
+    }
+    EXPECT_EQ(form.Width(), 30);
+    EXPECT_EQ(form.Height(), 20);
+  }
+  TFormLimit raised(10000);
+  form.SetBounds(0, 0, 9000, 2);
+  form.PaintAll();
+  EXPECT_EQ(form.Surface().Width(), 9000);
+}
+
 }  // namespace

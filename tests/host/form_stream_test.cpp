@@ -191,8 +191,9 @@ end
 
 // Each bad file names its line and column and what was expected.
 TEST_F(FormStream, BadFilesGiveTheirPlace) {
+  using namespace std::string_view_literals;  // "..."sv keeps a NUL
   struct TCase {
-    const char* Text;
+    std::string_view Text;
     const char* Message;
   };
   const TCase cases[] = {
@@ -219,6 +220,15 @@ TEST_F(FormStream, BadFilesGiveTheirPlace) {
       {"object F: TForm\nend\nend", "f:3:1: expected the end of the file but found \"end\""},
       {"object F: TForm\n  Width = 99999999999999999999\nend",
        "f:2:11: the number 99999999999999999999 is too large"},
+      // A setter's refusal is placed at its value; a few bytes cannot claim a
+      // gigabyte of form.
+      {"object F: TForm\n  Width = 16383\n  Height = 16382\nend",
+       "f:2:11: Form size 16383 x 0 beyond the limit of 7680 pixels a side"},
+      // Control characters are escaped: a NUL would end the message.
+      {"object F: TForm\n  \0 = 1\nend"sv,
+       "f:2:3: expected a property name but found '\\x00'"},
+      {"object F: TForm\n  Caption = 'a'\x1b\nend",
+       "f:2:16: expected a property name but found '\\x1B'"},
   };
   for (const TCase& c : cases) {
     try {
@@ -228,6 +238,18 @@ TEST_F(FormStream, BadFilesGiveTheirPlace) {
       EXPECT_STREQ(e.what(), c.Message);
     }
   }
+}
+
+TEST_F(FormStream, ARootOfAnotherClassThanAskedForIsRefusedAtItsLine) {
+  const std::string text = "\n  object A: TSampleControl\n  end\n";
+  try {
+    Classes::ReadComponentText(text, "f", Forms::TForm::StaticClass());
+    ADD_FAILURE() << "no error";
+  } catch (const EReadError& e) {
+    EXPECT_STREQ(e.what(), "f:2:3: holds a TSampleControl, not a TForm");
+  }
+  const std::string derived = "object S: TSampleForm\nend\n";
+  EXPECT_NO_THROW(Classes::ReadComponentText(derived, "f", Forms::TForm::StaticClass()));
 }
 
 TEST_F(FormStream, DeepNestingIsRefusedNotOverflowed) {
