@@ -53,12 +53,10 @@ std::unique_ptr<TForm> ReadFormFile(const std::string& path) {
         fs::current_path(To, ignored);
       }
     } back{Enter(folder)};
-    root = Classes::ReadComponentFile(file);
+    // Any other root class is refused at its line and column, before it is made.
+    root = Classes::ReadComponentFile(file, TForm::StaticClass());
   }
-  auto* form = dynamic_cast<TForm*>(root.get());
-  if (form == nullptr)
-    throw SysUtils::Exception(path + " holds a " + std::string(root->ClassName()) + ", not a form");
-  root.release();
+  auto* form = static_cast<TForm*>(root.release());
   form->SetFileFolder(folder);
   return std::unique_ptr<TForm>(form);
 }

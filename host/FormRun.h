@@ -30,7 +30,7 @@ namespace Forms {
 // Reads a form file whose root is a TForm; the classes it names must be
 // registered. A file that cannot be read raises SysUtils::Exception with the
 // system's reason; a fault within it Classes::EReadError with file, line and
-// column; a root that is no form SysUtils::Exception.
+// column, as does a root that is no form.
 std::unique_ptr<TForm> ReadFormFile(const std::string& path);
 
 // While it lives, the working folder is the folder `form` was read from (no

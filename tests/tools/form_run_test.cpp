@@ -64,7 +64,7 @@ TEST(FormRun, ReadingFaultsNameTheFile) {
   const std::vector<std::pair<std::string, std::string>> cases{
       {"form_run_faults/none.form", "Cannot open form_run_faults/none.form: No such file"},
       {"form_run_faults/bad.form", "bad.form:2:"},
-      {"form_run_faults/timer.form", "holds a TTimer, not a form"},
+      {"form_run_faults/timer.form", "timer.form:1:1: holds a TTimer, not a TForm"},
   };
   for (const auto& [path, message] : cases) {
     try {
