@@ -256,7 +256,7 @@ TDecodedBmp ReadDib(std::span<const std::uint8_t> dib, const std::string& name,
   try {
     TFields fields = ReadInfoHeader(dib, 0);
     if (height) fields.Height = *height;
-    return Decode(dib, fields, TSurface::kMaxPixels);
+    return Decode(dib, fields, PictureBudget());
   } catch (const Bmp::EBmpFault& fault) {
     throw EInvalidGraphic("Bitmap \"" + name + "\": " + fault.what());
   }
