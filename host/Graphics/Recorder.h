@@ -36,13 +36,14 @@ class TRecorder final : public TDevice {
  public:
   // Records only, on a device of the given size.
   explicit TRecorder(Types::TRect bounds = {0, 0, 32768, 32768}) : FBounds(bounds) {}
-  // Records and passes every call on to `next` (not owned).
-  explicit TRecorder(TDevice& next) : FBounds(next.DeviceBounds()), FNext(&next) {}
+  // Records and passes every call on to `next` (not owned), whose bounds it takes
+  // as they are at each call (a form's surface is sized at its paints).
+  explicit TRecorder(TDevice& next) : FNext(&next) {}
 
   const std::vector<TCall>& Calls() const { return FCalls; }
   void Clear() { FCalls.clear(); }
 
-  Types::TRect DeviceBounds() const override { return FBounds; }
+  Types::TRect DeviceBounds() const override { return FNext ? FNext->DeviceBounds() : FBounds; }
   void FillRect(const Types::TRect& r, const TDrawState& s) override;
   void Rectangle(const Types::TRect& r, const TDrawState& s) override;
   void RoundRect(const Types::TRect& r, int cornerWidth, int cornerHeight,
