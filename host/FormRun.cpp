@@ -42,7 +42,7 @@ constexpr int kMaxSettlingPaints = 8;
 std::unique_ptr<TForm> ReadFormFile(const std::string& path) {
   if (!std::ifstream(path))
     throw SysUtils::Exception("Cannot open " + path + ": " + std::strerror(errno));
-  const std::string file = fs::absolute(path).string();
+  const std::string file = fs::absolute(path).lexically_normal().string();
   const std::string folder = fs::path(file).parent_path().string();
   std::unique_ptr<Classes::TComponent> root;
   {
@@ -70,7 +70,7 @@ TInFormFolder::~TInFormFolder() {
 
 bool TVirtualRun::TSoundLog::PlayFile(const std::string& path) {
   // Kept absolute: the run enters and leaves the form's folder.
-  Add({Platform::TSoundRequest::TKind::File, fs::absolute(path).string()});
+  Add({Platform::TSoundRequest::TKind::File, fs::absolute(path).lexically_normal().string()});
   return true;
 }
 

@@ -10,18 +10,14 @@
 #include "Graphics/PictureFiles.h"
 #include "Render.h"
 #include "Tollenspiegel.h"
+#include "support/TempFolder.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-// A folder of its own under the working folder, made empty.
-fs::path Scratch(const std::string& name) {
-  fs::path dir = fs::current_path() / ("form_run_" + name);
-  fs::remove_all(dir);
-  fs::create_directories(dir);
-  return dir;
-}
+// `dir` as a name relative to the working folder, as a user would type it.
+std::string Relative(const fs::path& dir) { return fs::relative(dir, fs::current_path()).string(); }
 
 // forms/film.form playing film\tol01.bmp and film\tol02.bmp with film\tol.wav,
 // all beside the form.
@@ -38,11 +34,12 @@ fs::path FilmForm(const fs::path& dir) {
 }
 
 TEST(FormRun, NamesInAFormResolveFromItsFolderWhereverTheProgramRuns) {
-  const fs::path dir = Scratch("names");
+  const TestSupport::TTempFolder scratch("form-run-names");
+  const fs::path& dir = scratch.Path();
   FilmForm(dir);
   const fs::path before = fs::current_path();
   Forms::TVirtualRun run(Forms::TimeOfDay(10, 0));
-  std::unique_ptr<Forms::TForm> form = Tollenspiegel::LoadForm("form_run_names/forms/film.form");
+  std::unique_ptr<Forms::TForm> form = Tollenspiegel::LoadForm(Relative(dir) + "/forms/film.form");
   EXPECT_EQ(fs::current_path(), before);
   EXPECT_EQ(fs::path(form->FileFolder()), dir / "forms");
   run.RunFor(*form, 500);
@@ -58,14 +55,15 @@ TEST(FormRun, NamesInAFormResolveFromItsFolderWhereverTheProgramRuns) {
 }
 
 TEST(FormRun, ReadingFaultsNameTheFile) {
-  const fs::path dir = Scratch("faults");
+  const TestSupport::TTempFolder scratch("form-run-faults");
+  const fs::path& dir = scratch.Path();
+  const std::string rel = Relative(dir);
   std::ofstream(dir / "bad.form") << "object F: TForm\n  Width = 'tall'\nend\n";
   std::ofstream(dir / "timer.form") << "object T: TTimer\nend\n";
   const std::vector<std::pair<std::string, std::string>> cases{
-      {"form_run_faults/none.form", "Cannot open form_run_faults/none.form: No such file"},
-      {"form_run_faults/bad.form", "bad.form:2:"},
-      {"form_run_faults/timer.form", "timer.form:1:1: holds a TTimer, not a TForm"},
-  };
+      {rel + "/none.form", "Cannot open " + rel + "/none.form: No such file"},
+      {rel + "/bad.form", "bad.form:2:"},
+      {rel + "/timer.form", "timer.form:1:1: holds a TTimer, not a TForm"},  };
   for (const auto& [path, message] : cases) {
     try {
       Tollenspiegel::LoadForm(path);
@@ -77,7 +75,8 @@ TEST(FormRun, ReadingFaultsNameTheFile) {
 }
 
 TEST(PictureFiles, SavedPicturesReadBackAndOtherNamesAreRefused) {
-  const fs::path dir = Scratch("pictures");
+  const TestSupport::TTempFolder scratch("form-run-pictures");
+  const fs::path& dir = scratch.Path();
   Graphics::TSurface picture(3, 2);
   picture.SetPixel(0, 0, 0x123456);
   picture.SetPixel(2, 1, 0xFEDCBA);
@@ -100,7 +99,8 @@ TEST(PictureFiles, SavedPicturesReadBackAndOtherNamesAreRefused) {
 
 // What an application gets after two seconds is the render command's frame at 2 s.
 TEST(FormRun, TwoSecondsRunAreRendersFrameAtTwoSeconds) {
-  const fs::path dir = Scratch("same");
+  const TestSupport::TTempFolder scratch("form-run-same");
+  const fs::path& dir = scratch.Path();
   const std::string demo = std::string(TOLLEN_SOURCE_ROOT) + "/examples/demo.form";
   Graphics::TSurface own;
   {

@@ -7,6 +7,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "support/TempFolder.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -27,18 +29,11 @@ int LineCount(const std::string& text) {
   return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
 }
 
-// A folder of its own under the build tree, made empty.
-fs::path Scratch(const std::string& name) {
-  fs::path dir = fs::current_path() / ("tool_run_" + name);
-  fs::remove_all(dir);
-  fs::create_directories(dir);
-  return dir;
-}
-
-// Runs the tool with `arguments` (shell words) in `dir`.
+// Runs the tool with `arguments` (shell words) in `dir`; its output is caught in a
+// folder of the call's own, so runs in parallel do not mix.
 TRun RunTool(const std::string& arguments, const fs::path& dir = fs::current_path()) {
-  const fs::path out = fs::current_path() / "tool_run.out",
-                 err = fs::current_path() / "tool_run.err";
+  const TestSupport::TTempFolder io("tool-run");
+  const fs::path out = io / "out", err = io / "err";
   const std::string command = "cd '" + dir.string() + "' && '" TOLLEN_TOOL "' " + arguments +
                               " </dev/null >'" + out.string() + "' 2>'" + err.string() + "'";
   const int status = std::system(command.c_str());
@@ -71,7 +66,8 @@ TEST(ToolRun, UsageErrorsGiveOneLineAndStatusTwo) {
 }
 
 TEST(ToolRun, FailuresGiveTheSystemsReasonAndStatusOne) {
-  fs::path dir = Scratch("failures");
+  const TestSupport::TTempFolder scratch("tool-run-failures");
+  const fs::path& dir = scratch.Path();
   TRun noFolder = RunTool("render --at 10:00 -o missing/x.png", dir);
   EXPECT_EQ(noFolder.Status, 1);
   EXPECT_NE(noFolder.Err.find("Cannot create missing/x.png: No such file or directory"),
@@ -86,7 +82,8 @@ TEST(ToolRun, FailuresGiveTheSystemsReasonAndStatusOne) {
 // A film whose frames and sound are missing: each name is told once, with the
 // form's file name; --strict makes that a failure.
 TEST(ToolRun, MissingNamesAreReportedOnceEach) {
-  fs::path dir = Scratch("missing");
+  const TestSupport::TTempFolder scratch("tool-run-missing");
+  const fs::path& dir = scratch.Path();
   fs::create_directories(dir / "forms");
   std::ofstream(dir / "forms/film.form")
       << "object F: TForm\n Width = 40\n Height = 40\n object Film1: TFilm\n"
@@ -128,7 +125,8 @@ TEST(ToolRun, ReadmeCommandsRunFromTheRepositoryAndFromElsewhere) {
   ASSERT_GE(commands.size(), 4u);
   const fs::path root = TOLLEN_SOURCE_ROOT;
   fs::create_directories(root / "out");
-  const fs::path elsewhere = Scratch("elsewhere");
+  const TestSupport::TTempFolder scratch("tool-run-elsewhere");
+  const fs::path& elsewhere = scratch.Path();
   fs::create_directories(elsewhere / "out");
   const std::string up = fs::relative(root, elsewhere).string() + "/";
   for (const std::string& command : commands) {
