@@ -166,8 +166,7 @@ void CairoFigure(benchmark::State& state, int size, int figure, int pen) {
 
 void Register() {
   for (int size : kSizes) {
-    benchmark::RegisterBenchmark(MemsetName(size).c_str(), Memset, size)
-        ->Apply(Bench::WithMinimum);
+    benchmark::RegisterBenchmark(MemsetName(size).c_str(), Memset, size)->Apply(Bench::WithMinimum);
     for (int pen : kPens)
       for (int figure = 0; figure < kFigures; ++figure) {
         benchmark::RegisterBenchmark(Name("Paint", size, pen, figure).c_str(), PaintFigure, size,

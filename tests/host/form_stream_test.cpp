@@ -225,8 +225,7 @@ TEST_F(FormStream, BadFilesGiveTheirPlace) {
       {"object F: TForm\n  Width = 16383\n  Height = 16382\nend",
        "f:2:11: Form size 16383 x 0 beyond the limit of 7680 pixels a side"},
       // Control characters are escaped: a NUL would end the message.
-      {"object F: TForm\n  \0 = 1\nend"sv,
-       "f:2:3: expected a property name but found '\\x00'"},
+      {"object F: TForm\n  \0 = 1\nend"sv, "f:2:3: expected a property name but found '\\x00'"},
       {"object F: TForm\n  Caption = 'a'\x1b\nend",
        "f:2:16: expected a property name but found '\\x1B'"},
   };

@@ -63,7 +63,8 @@ TEST(FormRun, ReadingFaultsNameTheFile) {
   const std::vector<std::pair<std::string, std::string>> cases{
       {rel + "/none.form", "Cannot open " + rel + "/none.form: No such file"},
       {rel + "/bad.form", "bad.form:2:"},
-      {rel + "/timer.form", "timer.form:1:1: holds a TTimer, not a TForm"},  };
+      {rel + "/timer.form", "timer.form:1:1: holds a TTimer, not a TForm"},
+  };
   for (const auto& [path, message] : cases) {
     try {
       Tollenspiegel::LoadForm(path);

@@ -55,8 +55,8 @@ std::string Complete(const std::string& words) {
 
 TEST(BashCompletion, CompletesCommandsAndTheirOptions) {
   const std::vector<std::pair<std::string, std::string>> cases{
-      {"tollenspiegel ren", "render\n"},       {"tollenspiegel --v", "--version\n"},
-      {"tollenspiegel render --f", "--fps\n"}, {"tollenspiegel package --e", "--exports\n"},
+      {"tollenspiegel ren", "render\n"},        {"tollenspiegel --v", "--version\n"},
+      {"tollenspiegel render --f", "--fps\n"},  {"tollenspiegel package --e", "--exports\n"},
       {"tollenspiegel render --at \"\"", "\n"},
   };
   for (const auto& [words, offered] : cases) EXPECT_EQ(Complete(words), offered) << words;
