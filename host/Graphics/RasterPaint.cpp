@@ -1,6 +1,8 @@
 #include "Graphics/RasterPaint.h"
 
+#if defined(__x86_64__)
 #include <immintrin.h>
+#endif
 
 #include <algorithm>
 
@@ -106,6 +108,8 @@ TPainter::TPainter(TSurface& surface, const Types::TRect& clip) : FSurface(surfa
   FClip = {visible.Left, visible.Top, visible.Right, visible.Bottom};
 }
 
+#if defined(__x86_64__)
+
 namespace {
 
 // Both take at least a vector's pixels: one unaligned store at each end, aligned
@@ -156,6 +160,13 @@ extern "C" TFill TollenResolveFillLong() {
 
 void FillLong(TPixel* begin, TPixel* end, TPixel value)
     __attribute__((ifunc("TollenResolveFillLong")));
+
+#else
+
+// Elsewhere the compiler's own fill serves.
+void FillLong(TPixel* begin, TPixel* end, TPixel value) { std::fill(begin, end, value); }
+
+#endif
 
 void ApplyInk(TPixel* begin, TPixel* end, TInk ink) {
   if (ink.And == kRgbMask && ink.Xor == 0) return;  // pmNop
