@@ -71,8 +71,15 @@ void TBitmap::Assign(const Classes::TPersistent* source) {
 }
 
 void TBitmap::LoadFromFile(const std::string& path) {
-  if (!SysUtils::FileExists(path)) SysUtils::ReportMissingFile(path);
-  TDecodedBmp bmp = ReadBmpFile(path);  // raises before anything here changes
+  TDecodedBmp bmp;
+  try {
+    bmp = ReadBmpFile(path);  // raises before anything here changes
+  } catch (const SysUtils::Exception&) {
+    // A film reads its frames on every draw: the file is looked for only when
+    // reading fails, to tell a missing name from a bad file.
+    if (!SysUtils::FileExists(path)) SysUtils::ReportMissingFile(path);
+    throw;
+  }
   SetSurface(std::move(bmp.Pixels), bmp.BottomUp);
 }
 
