@@ -8,7 +8,9 @@ namespace {
 
 TDialogService* installed = nullptr;
 
-const char* TypeName(TMsgDlgType type) {
+}  // namespace
+
+const char* MessageCaption(TMsgDlgType type) {
   switch (type) {
     case mtWarning:
       return "Warning";
@@ -23,6 +25,15 @@ const char* TypeName(TMsgDlgType type) {
   }
   return "Message";
 }
+
+const char* ButtonCaption(TMsgDlgBtn button) {
+  static constexpr const char* captions[] = {"Yes",       "No",         "OK",     "Cancel",
+                                             "Abort",     "Retry",      "Ignore", "All",
+                                             "No to All", "Yes to All", "Help"};
+  return captions[static_cast<int>(button)];
+}
+
+namespace {
 
 // The extension of a name, without its dot ("" when it has none).
 std::string ExtensionOf(const std::string& name) {
@@ -83,7 +94,7 @@ TModalResult MessageDlg(const std::string& message, TMsgDlgType type, TMsgDlgBut
 // ---- TEscapeDialogs ----
 
 TModalResult TEscapeDialogs::ShowMessage(const TMessageRequest& request) {
-  std::fprintf(stderr, "%s: %s\n", TypeName(request.Type), request.Message.c_str());
+  std::fprintf(stderr, "%s: %s\n", MessageCaption(request.Type), request.Message.c_str());
   return EscapeResult(request.Buttons);
 }
 

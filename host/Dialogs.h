@@ -49,6 +49,10 @@ inline constexpr TModalResult mrNone = 0, mrOk = 1, mrCancel = 2, mrAbort = 3, m
                               mrIgnore = 5, mrYes = 6, mrNo = 7, mrAll = 8, mrNoToAll = 9,
                               mrYesToAll = 10;
 
+// The caption of a message box of `type` ("Confirm"...), and a button's text.
+const char* MessageCaption(TMsgDlgType type);
+const char* ButtonCaption(TMsgDlgBtn button);
+
 // The modal result a button gives (mrNone for Help, which closes nothing).
 TModalResult ModalResultOf(TMsgDlgBtn button);
 

@@ -1,14 +1,12 @@
 #include "Commands.h"
 
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstring>
 #include <fstream>
 #include <iostream>
 #include <sstream>
 
-#include "DesignShell.h"
+#include "DesignCommand.h"
 #include "Graphics/PictureFiles.h"
 #include "ManualPage.h"
 #include "PackageCommand.h"
@@ -57,12 +55,6 @@ TCommandSpec ViewSpec() {
                "writes the first picture shown to FILE.png and closes"},
           },
           ""};
-}
-
-TCommandSpec DesignSpec() {
-  return {"design", "A designer on the terminal, one command a line (\"help\" lists them).",
-          "FORM",   "a form file to open first",
-          {},       ""};
 }
 
 TCommandSpec SheetSpec() {
@@ -116,13 +108,6 @@ int Sheet(const TArguments& args) {
   std::printf("wrote %s (%d x %d)\n", out.c_str(), form->Surface().Width(),
               form->Surface().Height());
   return 0;
-}
-
-int Design(const TArguments& args) {
-  RegisterForDesign();
-  TDesignShell shell(std::cin, std::cout, std::cerr, isatty(STDIN_FILENO) != 0);
-  if (args.Operand()) shell.Session().Open(*args.Operand());
-  return shell.Run();
 }
 
 int Run(const std::string& name, const TArguments& args) {

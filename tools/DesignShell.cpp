@@ -90,11 +90,30 @@ const std::vector<TDesignShell::TCommand>& TDesignShell::Commands() {
 }
 
 TDesignShell::TDesignShell(std::istream& in, std::ostream& out, std::ostream& err, bool prompt)
-    : FIn(in), FOut(out), FErr(err), FPrompt(prompt), FDialogs(in, out) {
+    : FIn(in),
+      FOut(out),
+      FErr(err),
+      FPrompt(prompt),
+      FDialogs(in, out),
+      FOwnSession(std::make_unique<TDesignSession>()),
+      FSession(*FOwnSession),
+      FPreviousDialogs(&Dialogs::DialogService()) {
   Dialogs::UseDialogService(&FDialogs);
 }
 
-TDesignShell::~TDesignShell() { Dialogs::UseDialogService(nullptr); }
+TDesignShell::TDesignShell(TDesignSession& session, std::istream& in, std::ostream& out,
+                           std::ostream& err)
+    : FIn(in),
+      FOut(out),
+      FErr(err),
+      FPrompt(false),
+      FDialogs(in, out),
+      FSession(session),
+      FPreviousDialogs(&Dialogs::DialogService()) {
+  Dialogs::UseDialogService(&FDialogs);
+}
+
+TDesignShell::~TDesignShell() { Dialogs::UseDialogService(FPreviousDialogs); }
 
 int TDesignShell::Run() {
   if (FPrompt) FOut << "Tollenspiegel designer; \"help\" lists the commands.\n";

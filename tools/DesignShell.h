@@ -10,6 +10,7 @@
 #pragma once
 
 #include <iosfwd>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,8 @@ class TDesignShell {
  public:
   // `prompt`: show a prompt before each line (for a person at a terminal).
   TDesignShell(std::istream& in, std::ostream& out, std::ostream& err, bool prompt = false);
+  // A shell over a session that another front end (the designer window) shows.
+  TDesignShell(TDesignSession& session, std::istream& in, std::ostream& out, std::ostream& err);
   ~TDesignShell();
   TDesignShell(const TDesignShell&) = delete;
   TDesignShell& operator=(const TDesignShell&) = delete;
@@ -72,7 +75,9 @@ class TDesignShell {
   std::ostream& FErr;
   bool FPrompt;
   TTerminalDialogs FDialogs;
-  TDesignSession FSession;
+  std::unique_ptr<TDesignSession> FOwnSession;
+  TDesignSession& FSession;
+  Dialogs::TDialogService* FPreviousDialogs;  // given back when the shell ends
   std::string FClipboard;
   std::string FLine;  // the line being run, for `set`, which takes its rest
   int FPlaced = 0;

@@ -1,0 +1,61 @@
+// Dear ImGui on an SDL window and renderer: input from SDL events, drawing with
+// SDL_RenderGeometry, textures for the designer's pictures.
+//
+// Input comes only from the events handed to Feed, never from polling SDL's
+// global state, so events pushed onto the queue (as tests do) act exactly like
+// a person's. One TImGuiSdl owns the ImGui context for its window.
+#pragma once
+
+#include <SDL.h>
+#include <imgui.h>
+
+#include "Graphics/Surface.h"
+#include "Types.h"
+
+namespace Designer {
+
+class TImGuiSdl {
+ public:
+  TImGuiSdl(SDL_Window* window, SDL_Renderer* renderer);
+  ~TImGuiSdl();
+  TImGuiSdl(const TImGuiSdl&) = delete;
+  TImGuiSdl& operator=(const TImGuiSdl&) = delete;
+
+  // Takes one event into ImGui's input; true when it may change what is shown.
+  bool Feed(const SDL_Event& event);
+  // Starts a frame `deltaSeconds` after the last one.
+  void NewFrame(float deltaSeconds);
+  // Ends the frame and draws it into the renderer (not yet presented).
+  void Render();
+
+ private:
+  SDL_Window* FWindow;
+  SDL_Renderer* FRenderer;
+  SDL_Texture* FFont = nullptr;
+  ImGuiContext* FContext = nullptr;
+};
+
+// A streaming texture holding a copy of a surface, updated by areas.
+class TSurfaceTexture {
+ public:
+  explicit TSurfaceTexture(SDL_Renderer* renderer) : FRenderer(renderer) {}
+  ~TSurfaceTexture();
+  TSurfaceTexture(const TSurfaceTexture&) = delete;
+  TSurfaceTexture& operator=(const TSurfaceTexture&) = delete;
+
+  // Copies `area` of `surface` (the whole of it when the size changed).
+  void Update(const Graphics::TSurface& surface, const Types::TRect& area);
+  ImTextureID Id() const { return FTexture; }
+  Types::TPoint Size() const { return {FWidth, FHeight}; }
+  // Pixels copied since it was made: what invalidation saved shows here.
+  std::int64_t PixelsUploaded() const { return FUploaded; }
+
+ private:
+  SDL_Renderer* FRenderer;
+  SDL_Texture* FTexture = nullptr;
+  int FWidth = 0;
+  int FHeight = 0;
+  std::int64_t FUploaded = 0;
+};
+
+}  // namespace Designer
