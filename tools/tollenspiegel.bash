@@ -31,8 +31,12 @@ _tollenspiegel() {
       fi
       ;;
     design)
+      case $prev in
+        --script) COMPREPLY=($(compgen -f -- "$cur")); return ;;
+        --screenshot) COMPREPLY=($(compgen -f -- "$cur")); return ;;
+      esac
       if [[ $cur == -* ]]; then
-        COMPREPLY=($(compgen -W "--help" -- "$cur"))
+        COMPREPLY=($(compgen -W "--shell --script --screenshot --help" -- "$cur"))
       else
         COMPREPLY=($(compgen -f -- "$cur"))
       fi
