@@ -89,16 +89,20 @@ struct TThinLine {
 // half a pixel, with the segment's ends A, B (B below A) moved by the even pen's
 // shift, pixel x of row y lies in the band when |N| <= Reach, where N = (2x - A.X)
 // D.Y - (2y - A.Y) D.X with D = B - A, and Reach = floor(width * |D|): N is whole,
-// so flooring the irrational bound loses nothing. One row down lowers N by 2 D.X,
-// one pixel right raises it by 2 D.Y, so each row's ends follow from the last
-// row's in a step or two. The ends are those the real-valued bounds of the row
-// give: only a bound within rounding of a whole number could differ, and a
-// quadratic irrational of these sizes never comes that close.
+// so flooring the irrational bound loses nothing. The band's two sides are parallel
+// edges: one row down moves both by 2 D.X / 2 D.Y pixels, so each keeps its
+// remainder and steps like a polygon edge, without division. The ends are those the
+// real-valued bounds of the row give: only a bound within rounding of a whole
+// number could differ, and a quadratic irrational of these sizes never comes that
+// close.
 struct TBandWalk {
   Coord First = 0, Last = -1;  // the rows walked
   Coord Ax = 0, Ay = 0, Dx = 0, Dy = 0, Reach = 0;
-  Coord Next = 0;  // the row the ends below are for
-  Coord Left = 0, Right = 0, LeftN = 0, RightN = 0;
+  Coord Step = 0, StepRest = 0;  // 2 D.X = Step * 2 D.Y + StepRest, 0 <= StepRest < 2 D.Y
+  Coord Next = 0;                // the row the ends below are for
+  // The least and greatest x within reach, and how far each is inside its bound:
+  // 0 <= LeftSlack, RightSlack < 2 D.Y.
+  Coord Left = 0, Right = 0, LeftSlack = 0, RightSlack = 0;
 
   bool Covers(Coord y) const { return y >= First && y <= Last; }
 
@@ -107,8 +111,8 @@ struct TBandWalk {
     const Coord m = Ax * Dy + (2 * y - Ay) * Dx, step = 2 * Dy;
     Left = CeilDivide(m - Reach, step);
     Right = FloorDivide(m + Reach, step);
-    LeftN = step * Left - m;
-    RightN = step * Right - m;
+    LeftSlack = step * Left - m + Reach;
+    RightSlack = Reach - (step * Right - m);
     Next = y;
   }
 
@@ -117,13 +121,19 @@ struct TBandWalk {
     if (y != Next) Start(y);
     const TSpan span{Left, Right};
     ++Next;
-    const Coord down = 2 * Dx, right = 2 * Dy;
-    LeftN -= down;
-    RightN -= down;
-    for (; LeftN < -Reach; LeftN += right) ++Left;
-    for (; LeftN - right >= -Reach; LeftN -= right) --Left;
-    for (; RightN > Reach; RightN -= right) --Right;
-    for (; RightN + right <= Reach; RightN += right) ++Right;
+    const Coord step = 2 * Dy;
+    Left += Step;
+    Right += Step;
+    LeftSlack -= StepRest;
+    RightSlack += StepRest;
+    if (LeftSlack < 0) {
+      ++Left;
+      LeftSlack += step;
+    }
+    if (RightSlack >= step) {
+      ++Right;
+      RightSlack -= step;
+    }
     return span;
   }
 
@@ -161,6 +171,8 @@ TBandWalk BandWalk(TPoint64 a, TPoint64 b, Coord width, Coord shift) {
   walk.Ay = 2 * a.Y - shift;
   walk.Dx = 2 * (b.X - a.X);
   walk.Dy = 2 * (b.Y - a.Y);
+  walk.Step = TBandWalk::FloorDivide(2 * walk.Dx, 2 * walk.Dy);
+  walk.StepRest = 2 * walk.Dx - walk.Step * 2 * walk.Dy;
   const auto square =
       static_cast<Wide>(width * width) * static_cast<Wide>(walk.Dx * walk.Dx + walk.Dy * walk.Dy);
   auto root = static_cast<Coord>(std::sqrt(static_cast<double>(square)));
@@ -281,6 +293,28 @@ bool CapsuleSpan(TCapsule& c, Coord y, double radius, const TBox& clip, TSpan& s
   return true;
 }
 
+// Rows first..last of one capsule: the band's rows in a loop of their own, the
+// rows near its ends from their discs.
+void PaintCapsule(TPainter& painter, TCapsule& c, Coord first, Coord last, double radius,
+                  TInk ink) {
+  const Coord from = std::max(first, c.TopRow), to = std::min(last, c.BottomRow);
+  const Coord bandFrom = std::max(from, c.Band.First), bandTo = std::min(to, c.Band.Last);
+  auto nearEnds = [&](Coord y0, Coord y1) {
+    for (Coord y = y0; y <= y1; ++y) {
+      double lo = 0, hi = 0;
+      if (CapsuleRow(c, static_cast<double>(y), radius, lo, hi))
+        painter.Paint(y, PixelSpan(lo, hi, painter.Clip()), ink);
+    }
+  };
+  if (bandFrom > bandTo) {
+    nearEnds(from, to);
+    return;
+  }
+  nearEnds(from, bandFrom - 1);
+  for (Coord y = bandFrom; y <= bandTo; ++y) painter.Paint(y, c.Band.Row(y), ink);
+  nearEnds(bandTo + 1, to);
+}
+
 }  // namespace
 
 Coord DrawThinLine(TPainter& painter, const TLineInk& ink, TPoint64 from, TPoint64 to, Coord pos) {
@@ -364,11 +398,7 @@ void DrawWideLines(TPainter& painter, TInk ink, std::span<const TPoint64> points
   const auto first = static_cast<Coord>(firstRow), last = static_cast<Coord>(lastRow);
   if (ink.And == 0) {
     // A copy paints a pixel twice to the same effect: each segment on its own.
-    for (TCapsule& c : capsules)
-      for (Coord y = std::max(first, c.TopRow); y <= std::min(last, c.BottomRow); ++y) {
-        TSpan s;
-        if (CapsuleSpan(c, y, radius, clip, s)) painter.Paint(y, s, ink);
-      }
+    for (TCapsule& c : capsules) PaintCapsule(painter, c, first, last, radius, ink);
     return;
   }
   TSmallBuffer<TSpan, 8> spans(capsules.size());

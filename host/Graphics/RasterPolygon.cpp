@@ -67,6 +67,42 @@ std::size_t SortedEdges(std::span<const TPoint64> points, std::span<TEdge> edges
 
 }  // namespace
 
+namespace {
+
+// Rows y..stop-1 crossed by the same two edges: one span a row between them, the
+// edges stepped in locals. They may cross each other (a self-intersecting polygon),
+// so each row takes the smaller crossing first.
+void FillBetweenPair(TPainter& painter, TEdge& first, TEdge& second, Coord y, Coord stop,
+                     const TBrushFill& brush) {
+  TEdge a = first, b = second;
+  for (; y < stop; ++y) {
+    painter.Fill(y, {std::min(a.Pixel, b.Pixel), std::max(a.Pixel, b.Pixel) - 1}, brush);
+    a.NextRow();
+    b.NextRow();
+  }
+  first = a;
+  second = b;
+}
+
+// Rows y..stop-1 crossed by the same `actives`, in any number: the crossings sorted
+// by insertion (a row rarely crosses more than a few edges), filled pairwise.
+void FillBetweenAll(TPainter& painter, std::span<TEdge*> actives, std::span<Coord> crossings,
+                    Coord y, Coord stop, const TBrushFill& brush) {
+  for (; y < stop; ++y) {
+    for (std::size_t i = 0; i < actives.size(); ++i) {
+      TEdge* e = actives[i];
+      std::size_t at = i;
+      for (; at > 0 && crossings[at - 1] > e->Pixel; --at) crossings[at] = crossings[at - 1];
+      crossings[at] = e->Pixel;
+      e->NextRow();
+    }
+    for (std::size_t i = 0; i + 1 < actives.size(); i += 2)
+      painter.Fill(y, {crossings[i], crossings[i + 1] - 1}, brush);
+  }
+}
+
+}  // namespace
+
 void FillEvenOdd(TPainter& painter, std::span<const TPoint64> points, const TBrushFill& brush) {
   if (!brush.Visible() || painter.Empty() || points.size() < 3) return;
   TSmallBuffer<TEdge, 8> room(points.size());
@@ -75,39 +111,32 @@ void FillEvenOdd(TPainter& painter, std::span<const TPoint64> points, const TBru
   Coord top = edges.front().Top, bottom = top;
   for (const TEdge& e : edges) bottom = std::max(bottom, e.Bottom);
   const Coord first = std::max(top, painter.Clip().Top);
-  const Coord last = std::min(bottom, painter.Clip().Bottom) - 1;
+  const Coord end = std::min(bottom, painter.Clip().Bottom);
 
   TSmallBuffer<TEdge*, 8> activeRoom(edges.size());
   TSmallBuffer<Coord, 8> crossingRoom(edges.size());
   const std::span<TEdge*> actives = activeRoom.All();
-  const std::span<Coord> crossings = crossingRoom.All();
   std::size_t active = 0, next = 0;
-  Coord change = first;  // the next row where an edge joins or leaves
-  for (Coord y = first; y <= last; ++y) {
-    if (y >= change) {
-      // Edges join on the first visible row they cross and leave after their last.
-      const std::span<TEdge*> was = actives.first(active);
-      active = static_cast<std::size_t>(
-          std::remove_if(was.begin(), was.end(), [y](const TEdge* e) { return e->Bottom <= y; }) -
-          was.begin());
-      for (; next < edges.size() && edges[next].Top <= y; ++next) {
-        if (edges[next].Bottom <= y) continue;
-        edges[next].StartAt(y);
-        actives[active++] = &edges[next];
-      }
-      change = next < edges.size() ? edges[next].Top : bottom;
-      for (const TEdge* e : actives.first(active)) change = std::min(change, e->Bottom);
+  // The rows between two changes of the edges crossing them go at once.
+  for (Coord y = first; y < end;) {
+    // Edges join on the first visible row they cross and leave after their last.
+    const std::span<TEdge*> was = actives.first(active);
+    active = static_cast<std::size_t>(
+        std::remove_if(was.begin(), was.end(), [y](const TEdge* e) { return e->Bottom <= y; }) -
+        was.begin());
+    for (; next < edges.size() && edges[next].Top <= y; ++next) {
+      if (edges[next].Bottom <= y) continue;
+      edges[next].StartAt(y);
+      actives[active++] = &edges[next];
     }
-    // Insertion sort: a row rarely crosses more than a few edges.
-    for (std::size_t i = 0; i < active; ++i) {
-      TEdge* e = actives[i];
-      std::size_t at = i;
-      for (; at > 0 && crossings[at - 1] > e->Pixel; --at) crossings[at] = crossings[at - 1];
-      crossings[at] = e->Pixel;
-      e->NextRow();
-    }
-    for (std::size_t i = 0; i + 1 < active; i += 2)
-      painter.Fill(y, {crossings[i], crossings[i + 1] - 1}, brush);
+    Coord change = next < edges.size() ? edges[next].Top : bottom;
+    for (const TEdge* e : actives.first(active)) change = std::min(change, e->Bottom);
+    const Coord stop = std::min(change, end);
+    if (active == 2)
+      FillBetweenPair(painter, *actives[0], *actives[1], y, stop, brush);
+    else if (active != 0)
+      FillBetweenAll(painter, actives.first(active), crossingRoom.All(), y, stop, brush);
+    y = stop;
   }
 }
 
