@@ -47,7 +47,10 @@ System::TClass TComponent::StaticClass() {
 }
 
 TComponent::TComponent(TComponent* owner) : FOwner(owner) {
-  if (FOwner) FOwner->FComponents.push_back(this);
+  if (!FOwner) return;
+  FOwner->FComponents.push_back(this);
+  // What a designed component owns is designed too, from its constructor on.
+  if (FOwner->FComponentState.Contains(csDesigning)) FComponentState.Include(csDesigning);
 }
 
 TComponent::~TComponent() {

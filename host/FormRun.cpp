@@ -39,7 +39,7 @@ constexpr int kMaxSettlingPaints = 8;
 
 }  // namespace
 
-std::unique_ptr<TForm> ReadFormFile(const std::string& path) {
+std::unique_ptr<TForm> ReadFormFile(const std::string& path, bool designing) {
   if (!std::ifstream(path))
     throw SysUtils::Exception("Cannot open " + path + ": " + std::strerror(errno));
   const std::string file = fs::absolute(path).lexically_normal().string();
@@ -54,7 +54,7 @@ std::unique_ptr<TForm> ReadFormFile(const std::string& path) {
       }
     } back{Enter(folder)};
     // Any other root class is refused at its line and column, before it is made.
-    root = Classes::ReadComponentFile(file, TForm::StaticClass());
+    root = Classes::ReadComponentFile(file, TForm::StaticClass(), designing);
   }
   auto* form = static_cast<TForm*>(root.release());
   form->SetFileFolder(folder);

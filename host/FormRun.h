@@ -30,8 +30,9 @@ namespace Forms {
 // Reads a form file whose root is a TForm; the classes it names must be
 // registered. A file that cannot be read raises SysUtils::Exception with the
 // system's reason; a fault within it Classes::EReadError with file, line and
-// column, as does a root that is no form.
-std::unique_ptr<TForm> ReadFormFile(const std::string& path);
+// column, as does a root that is no form. `designing`: read for a designer (see
+// Classes::ReadComponentText).
+std::unique_ptr<TForm> ReadFormFile(const std::string& path, bool designing = false);
 
 // While it lives, the working folder is the folder `form` was read from (no
 // change for a form made in code); the folder before comes back at the end.

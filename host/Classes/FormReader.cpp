@@ -23,7 +23,7 @@ struct TPendingEvent {
 
 class TReader {
  public:
-  explicit TReader(const std::string& source) : FSource(source) {}
+  TReader(const std::string& source, bool designing) : FSource(source), FDesigning(designing) {}
 
   std::unique_ptr<TComponent> Read(const TFormObject& root, System::TClass expected) {
     if (expected != nullptr) CheckRootClass(root, expected);
@@ -31,6 +31,7 @@ class TReader {
     FRoot = component.get();
     FCreated.push_back(FRoot);
     FRoot->SetLoading(true);
+    if (FDesigning) FRoot->SetDesigning(true);  // its children are made designing
     FRoot->SetName(root.Name);
     ReadBody(root, *FRoot);
     BindEvents();
@@ -145,6 +146,7 @@ class TReader {
   }
 
   const std::string& FSource;
+  bool FDesigning;
   TComponent* FRoot = nullptr;
   std::vector<TComponent*> FCreated;
   std::vector<TPendingEvent> FEvents;
@@ -153,13 +155,14 @@ class TReader {
 }  // namespace
 
 std::unique_ptr<TComponent> ReadComponentText(std::string_view text, const std::string& source,
-                                              System::TClass expected) {
+                                              System::TClass expected, bool designing) {
   if (text.size() > kMaxFormFileSize) throw EReadError(source, {}, "the form is too large");
   TFormObject root = ParseForm(text, source);
-  return TReader(source).Read(root, expected);
+  return TReader(source, designing).Read(root, expected);
 }
 
-std::unique_ptr<TComponent> ReadComponentFile(const std::string& path, System::TClass expected) {
+std::unique_ptr<TComponent> ReadComponentFile(const std::string& path, System::TClass expected,
+                                              bool designing) {
   std::ifstream in(path, std::ios::binary);
   if (!in) throw SysUtils::Exception("Cannot open form file \"" + path + "\"");
   in.seekg(0, std::ios::end);
@@ -168,7 +171,7 @@ std::unique_ptr<TComponent> ReadComponentFile(const std::string& path, System::T
   in.seekg(0);
   std::string text(size, '\0');
   in.read(text.data(), static_cast<std::streamsize>(size));
-  return ReadComponentText(text, path, expected);
+  return ReadComponentText(text, path, expected, designing);
 }
 
 }  // namespace Classes

@@ -14,7 +14,9 @@
 // file, line and column; nothing of a failed read survives. A setter that refuses
 // a value (a form larger than the host allows, say) fails the read at that value.
 // Given an `expected` class, a root of any other class is refused at its object
-// line before anything is made.
+// line before anything is made. Read for a designer (`designing`), every
+// component is in the designing state from its creation, so Loaded starts no
+// animation that only runs at run time.
 #pragma once
 
 #include <memory>
@@ -30,9 +32,11 @@ inline constexpr std::size_t kMaxFormFileSize = std::size_t{64} << 20;
 
 std::unique_ptr<TComponent> ReadComponentText(std::string_view text,
                                               const std::string& source = "<form>",
-                                              System::TClass expected = nullptr);
+                                              System::TClass expected = nullptr,
+                                              bool designing = false);
 std::unique_ptr<TComponent> ReadComponentFile(const std::string& path,
-                                              System::TClass expected = nullptr);
+                                              System::TClass expected = nullptr,
+                                              bool designing = false);
 
 std::string WriteComponentText(const TComponent& root);
 void WriteComponentFile(const TComponent& root, const std::string& path);

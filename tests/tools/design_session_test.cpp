@@ -14,6 +14,7 @@
 #include "FormText.h"
 #include "Forms.h"
 #include "Graphics/BmpFile.h"
+#include "support/Sound.h"
 #include "support/Time.h"
 
 namespace {
@@ -336,3 +337,20 @@ TEST(UndoStack, ANewStepForgetsTheRedoAndTheOldestStepsGo) {
 }
 
 }  // namespace
+
+TEST_F(DesignSession, AFilmThatStartsByItselfStaysStillWhenOpenedOrRestored) {
+  TestSupport::TRecordedSound sound;
+  const std::string path = (folder / "zelfstart.form").string();
+  std::ofstream(path) << "object Form1: TForm\n  object Film1: TFilm\n    Geluid = 'klik.wav'\n"
+                         "    Frames.Strings = (\n      '" +
+                             Frame(0, 0xFF0000) + "')\n    Starten = StartMeteen\n  end\nend\n";
+  Tools::TDesignSession s;
+  s.Open(path);
+  s.SetProperty("Film1.Left", "20");
+  ASSERT_TRUE(s.Undo());  // the form is read again from its text
+  s.Select({"Film1"});
+  s.Paste(s.CopySelection());
+  for (const std::string& name : s.ComponentNames())
+    EXPECT_FALSE(dynamic_cast<Film::TFilm&>(s.Component(name)).FilmLoopt()) << name;
+  EXPECT_TRUE(sound.Service.Requests().empty());
+}

@@ -7,7 +7,6 @@
 #include "Film.h"
 #include "FormRun.h"
 #include "FormText.h"
-#include "MMSystem.h"
 #include "PackageCommand.h"
 #include "Tollenspiegel.h"
 
@@ -19,19 +18,6 @@ namespace {
 
 // Where a control of `size` starts so that it lies inside `room`, where it fits.
 int Inside(int at, int size, int room) { return std::clamp(at, 0, std::max(0, room - size)); }
-
-// A form file read outside the designer starts the films that start by
-// themselves; in the designer a film plays only while it is tested.
-void StopFilms(Classes::TComponent& root) {
-  bool stopped = false;
-  for (int i = 0; i < root.ComponentCount(); ++i) {
-    auto* film = dynamic_cast<Film::TFilm*>(root.Components(i));
-    if (film == nullptr || !film->FilmLoopt()) continue;
-    film->StopFilm();
-    stopped = true;
-  }
-  if (stopped) MMSystem::PlaySoundA(nullptr, nullptr, MMSystem::SND_ASYNC);
-}
 
 std::unique_ptr<Forms::TForm> NewForm() {
   auto form = std::make_unique<Forms::TForm>(nullptr);
@@ -69,7 +55,6 @@ TDesignSession::~TDesignSession() = default;
 
 void TDesignSession::Replace(std::unique_ptr<Forms::TForm> form) {
   form->SetDesigning(true);
-  StopFilms(*form);
   std::unique_ptr<Forms::TForm> old = std::move(FForm);
   FForm = std::move(form);
   FDesigner = std::make_unique<DsgnIntf::TDesigner>(*FForm);
@@ -86,7 +71,8 @@ void TDesignSession::Restore(const std::string& text) {
   std::unique_ptr<Classes::TComponent> root;
   {
     Forms::TInFormFolder folder(*FForm);
-    root = Classes::ReadComponentText(text, FFileName.empty() ? "<form>" : FFileName);
+    root = Classes::ReadComponentText(text, FFileName.empty() ? "<form>" : FFileName,
+                                      Forms::TForm::StaticClass(), true);
   }
   std::unique_ptr<Forms::TForm> form(dynamic_cast<Forms::TForm*>(root.get()));
   if (!form) Fail("the form text holds a " + std::string(root->ClassName()) + ", not a form");
@@ -108,7 +94,7 @@ void TDesignSession::New() {
 }
 
 void TDesignSession::Open(const std::string& path) {
-  Replace(Forms::ReadFormFile(path));
+  Replace(Forms::ReadFormFile(path, true));
   FFileName = path;
   FSavedText = Text();
   FSelection.clear();
