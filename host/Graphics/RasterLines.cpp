@@ -293,7 +293,16 @@ bool CapsuleSpan(TCapsule& c, Coord y, double radius, const TBox& clip, TSpan& s
   return true;
 }
 
-// Rows first..last of one capsule: the band's rows in a loop of their own, the
+// Whether rows from..to of a band lie inside the clip's columns: its sides are
+// straight, so the rows at its ends bound the rest.
+bool WithinColumns(const TBandWalk& band, Coord from, Coord to, const TBox& clip) {
+  TBandWalk ends = band;
+  const TSpan top = ends.Row(from), bottom = ends.Row(to);
+  return std::min(top.First, bottom.First) >= clip.Left &&
+         std::max(top.Last, bottom.Last) < clip.Right;
+}
+
+// Rows first..last of one capsule (a copying ink): the band's rows in a loop of their own, the
 // rows near its ends from their discs.
 void PaintCapsule(TPainter& painter, TCapsule& c, Coord first, Coord last, double radius,
                   TInk ink) {
@@ -311,7 +320,16 @@ void PaintCapsule(TPainter& painter, TCapsule& c, Coord first, Coord last, doubl
     return;
   }
   nearEnds(from, bandFrom - 1);
-  for (Coord y = bandFrom; y <= bandTo; ++y) painter.Paint(y, c.Band.Row(y), ink);
+  if (WithinColumns(c.Band, bandFrom, bandTo, painter.Clip())) {
+    // Nothing to clip: plain fills a row apart.
+    TPixel* row = painter.Row(bandFrom);
+    for (Coord y = bandFrom; y <= bandTo; ++y, row += painter.Stride()) {
+      const TSpan s = c.Band.Row(y);
+      FillPixels(row + s.First, row + s.Last + 1, ink.Xor);
+    }
+  } else {
+    for (Coord y = bandFrom; y <= bandTo; ++y) painter.Paint(y, c.Band.Row(y), ink);
+  }
   nearEnds(bandTo + 1, to);
 }
 

@@ -65,18 +65,14 @@ std::size_t SortedEdges(std::span<const TPoint64> points, std::span<TEdge> edges
   return count;
 }
 
-}  // namespace
-
-namespace {
-
 // Rows y..stop-1 crossed by the same two edges: one span a row between them, the
 // edges stepped in locals. They may cross each other (a self-intersecting polygon),
 // so each row takes the smaller crossing first.
-void FillBetweenPair(TPainter& painter, TEdge& first, TEdge& second, Coord y, Coord stop,
-                     const TBrushFill& brush) {
+template <typename FillRow>
+void FillBetweenPair(TEdge& first, TEdge& second, Coord y, Coord stop, FillRow fill) {
   TEdge a = first, b = second;
   for (; y < stop; ++y) {
-    painter.Fill(y, {std::min(a.Pixel, b.Pixel), std::max(a.Pixel, b.Pixel) - 1}, brush);
+    fill(y, TSpan{std::min(a.Pixel, b.Pixel), std::max(a.Pixel, b.Pixel) - 1});
     a.NextRow();
     b.NextRow();
   }
@@ -86,8 +82,9 @@ void FillBetweenPair(TPainter& painter, TEdge& first, TEdge& second, Coord y, Co
 
 // Rows y..stop-1 crossed by the same `actives`, in any number: the crossings sorted
 // by insertion (a row rarely crosses more than a few edges), filled pairwise.
-void FillBetweenAll(TPainter& painter, std::span<TEdge*> actives, std::span<Coord> crossings,
-                    Coord y, Coord stop, const TBrushFill& brush) {
+template <typename FillRow>
+void FillBetweenAll(std::span<TEdge*> actives, std::span<Coord> crossings, Coord y, Coord stop,
+                    FillRow fill) {
   for (; y < stop; ++y) {
     for (std::size_t i = 0; i < actives.size(); ++i) {
       TEdge* e = actives[i];
@@ -97,7 +94,7 @@ void FillBetweenAll(TPainter& painter, std::span<TEdge*> actives, std::span<Coor
       e->NextRow();
     }
     for (std::size_t i = 0; i + 1 < actives.size(); i += 2)
-      painter.Fill(y, {crossings[i], crossings[i + 1] - 1}, brush);
+      fill(y, TSpan{crossings[i], crossings[i + 1] - 1});
   }
 }
 
@@ -112,6 +109,14 @@ void FillEvenOdd(TPainter& painter, std::span<const TPoint64> points, const TBru
   for (const TEdge& e : edges) bottom = std::max(bottom, e.Bottom);
   const Coord first = std::max(top, painter.Clip().Top);
   const Coord end = std::min(bottom, painter.Clip().Bottom);
+
+  // A solid brush on a polygon within the clip's columns fills rows plainly: every
+  // crossing lies between the points' least and greatest x.
+  const auto [least, most] = std::minmax_element(points.begin(), points.end(),
+                                                 [](TPoint64 a, TPoint64 b) { return a.X < b.X; });
+  const bool direct =
+      brush.Style == bsSolid && least->X >= painter.Clip().Left && most->X <= painter.Clip().Right;
+  const TPixel color = CopyInk(brush.Color).Xor;
 
   TSmallBuffer<TEdge*, 8> activeRoom(edges.size());
   TSmallBuffer<Coord, 8> crossingRoom(edges.size());
@@ -132,10 +137,19 @@ void FillEvenOdd(TPainter& painter, std::span<const TPoint64> points, const TBru
     Coord change = next < edges.size() ? edges[next].Top : bottom;
     for (const TEdge* e : actives.first(active)) change = std::min(change, e->Bottom);
     const Coord stop = std::min(change, end);
-    if (active == 2)
-      FillBetweenPair(painter, *actives[0], *actives[1], y, stop, brush);
-    else if (active != 0)
-      FillBetweenAll(painter, actives.first(active), crossingRoom.All(), y, stop, brush);
+    auto fillRows = [&](auto fill) {
+      if (active == 2)
+        FillBetweenPair(*actives[0], *actives[1], y, stop, fill);
+      else if (active != 0)
+        FillBetweenAll(actives.first(active), crossingRoom.All(), y, stop, fill);
+    };
+    if (direct)
+      fillRows([&](Coord row, TSpan span) {
+        TPixel* pixels = painter.Row(row);
+        FillPixels(pixels + span.First, pixels + span.Last + 1, color);
+      });
+    else
+      fillRows([&](Coord row, TSpan span) { painter.Fill(row, span, brush); });
     y = stop;
   }
 }
