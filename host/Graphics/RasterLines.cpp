@@ -116,24 +116,39 @@ struct TBandWalk {
     Next = y;
   }
 
-  // Row y's band as a span; rows come in order.
+  // Calls paint(y, span) for rows from..to of the band, in order; the ends are
+  // stepped in locals, and a walk going on from the last row needs no division.
+  template <typename PaintRow>
+  void Walk(Coord from, Coord to, PaintRow paint) {
+    if (from != Next) Start(from);
+    const Coord step = 2 * Dy, whole = Step, rest = StepRest;
+    Coord left = Left, right = Right, leftSlack = LeftSlack, rightSlack = RightSlack;
+    for (Coord y = from; y <= to; ++y) {
+      paint(y, TSpan{left, right});
+      left += whole;
+      right += whole;
+      leftSlack -= rest;
+      rightSlack += rest;
+      if (leftSlack < 0) {
+        ++left;
+        leftSlack += step;
+      }
+      if (rightSlack >= step) {
+        ++right;
+        rightSlack -= step;
+      }
+    }
+    Left = left;
+    Right = right;
+    LeftSlack = leftSlack;
+    RightSlack = rightSlack;
+    Next = to + 1;
+  }
+
+  // Row y's band as a span.
   TSpan Row(Coord y) {
-    if (y != Next) Start(y);
-    const TSpan span{Left, Right};
-    ++Next;
-    const Coord step = 2 * Dy;
-    Left += Step;
-    Right += Step;
-    LeftSlack -= StepRest;
-    RightSlack += StepRest;
-    if (LeftSlack < 0) {
-      ++Left;
-      LeftSlack += step;
-    }
-    if (RightSlack >= step) {
-      ++Right;
-      RightSlack -= step;
-    }
+    TSpan span;
+    Walk(y, y, [&span](Coord, TSpan s) { span = s; });
     return span;
   }
 
@@ -323,12 +338,13 @@ void PaintCapsule(TPainter& painter, TCapsule& c, Coord first, Coord last, doubl
   if (WithinColumns(c.Band, bandFrom, bandTo, painter.Clip())) {
     // Nothing to clip: plain fills a row apart.
     TPixel* row = painter.Row(bandFrom);
-    for (Coord y = bandFrom; y <= bandTo; ++y, row += painter.Stride()) {
-      const TSpan s = c.Band.Row(y);
+    const std::ptrdiff_t stride = painter.Stride();
+    c.Band.Walk(bandFrom, bandTo, [&](Coord, TSpan s) {
       FillPixels(row + s.First, row + s.Last + 1, ink.Xor);
-    }
+      row += stride;
+    });
   } else {
-    for (Coord y = bandFrom; y <= bandTo; ++y) painter.Paint(y, c.Band.Row(y), ink);
+    c.Band.Walk(bandFrom, bandTo, [&](Coord y, TSpan s) { painter.Paint(y, s, ink); });
   }
   nearEnds(bandTo + 1, to);
 }
