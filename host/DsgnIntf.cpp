@@ -3,6 +3,9 @@
 #include <algorithm>
 
 #include "Classes/PropertyText.h"
+#include "Classes/Strings.h"
+#include "Graphics/Colors.h"
+#include "Graphics/GraphicsTypes.h"
 #include "SysUtils.h"
 
 namespace DsgnIntf {
@@ -27,9 +30,22 @@ struct TRegistries {
   std::vector<TComponentRegistration> ComponentEditors;
 };
 
+// What the host registers itself, before and after any package.
+TRegistries HostRegistrations() {
+  TRegistries host;
+  host.PropertyEditors.push_back(
+      {Graphics::ColorType(), nullptr, "", PropertyEditorClass<TColorProperty>("TColorProperty")});
+  return host;
+}
+
 TRegistries& Registries() {
-  static TRegistries registries;
+  static TRegistries registries = HostRegistrations();
   return registries;
+}
+
+bool IsStringList(const TypInfo::TTypeInfo& type) {
+  return type.Kind == TypInfo::TTypeKind::Class && type.ClassRef != nullptr &&
+         type.ClassRef->InheritsFrom(Classes::TStrings::StaticClass());
 }
 
 // How closely a registration fits: -1 not at all; a named property beats a class,
@@ -82,7 +98,55 @@ void TPropertyEditor::SetStrValue(const std::string& value) {
   FDesigner.Modified();
 }
 
+void TPropertyEditor::GetValues(const std::function<void(const std::string&)>& proc) {
+  if (FProp.Type->Kind != TypInfo::TTypeKind::Enumeration) return;
+  for (std::string_view name : FProp.Type->Names) proc(std::string(name));
+}
+
 TPropertyAttributes TStringProperty::GetAttributes() { return {paMultiSelect, paRevertable}; }
+
+// ---- colours ----
+
+TPropertyAttributes TColorProperty::GetAttributes() {
+  return {paMultiSelect, paValueList, paRevertable};
+}
+
+std::string TColorProperty::GetValue() {
+  return Graphics::ColorToString(
+      static_cast<Graphics::TColor>(PropInfo().GetOrd(*GetComponent(0))));
+}
+
+void TColorProperty::GetValues(const std::function<void(const std::string&)>& proc) {
+  Graphics::GetColorValues(proc);
+}
+
+// ---- string lists ----
+
+std::string StringListValue(const std::vector<std::string>& lines) {
+  std::string text = "(";
+  for (const std::string& line : lines) {
+    if (text.size() > 1) text += ' ';
+    text += Classes::QuotedString(line);
+  }
+  return text + ")";
+}
+
+std::vector<std::string> StringListLines(const std::string& value) {
+  const std::string source = "string list";
+  return Classes::StringsOf(Classes::ParseFormValue(value, source), source);
+}
+
+std::string TStringsProperty::GetValue() {
+  const auto* list = dynamic_cast<const Classes::TStrings*>(PropInfo().GetObject(*GetComponent(0)));
+  return StringListValue(list != nullptr ? list->ToVector() : std::vector<std::string>{});
+}
+
+void TStringsProperty::SetValue(const std::string& value) {
+  Classes::TStringList lines;
+  for (const std::string& line : StringListLines(value)) lines.Add(line);
+  PropInfo().SetObject(*GetComponent(0), &lines);
+  Designer().Modified();
+}
 
 // ---- TComponentEditor ----
 
@@ -136,6 +200,7 @@ std::unique_ptr<TPropertyEditor> GetPropertyEditor(TDesigner& designer,
   if (best) return best->Editor.Create(designer, instance, prop);
   if (prop.Type->Kind == TypInfo::TTypeKind::String)
     return std::make_unique<TStringProperty>(designer, instance, prop);
+  if (IsStringList(*prop.Type)) return std::make_unique<TStringsProperty>(designer, instance, prop);
   return std::make_unique<TPropertyEditor>(designer, instance, prop);
 }
 
@@ -160,7 +225,7 @@ std::unique_ptr<TComponentEditor> GetComponentEditor(Classes::TComponent& compon
   return std::make_unique<TComponentEditor>(component, designer);
 }
 
-void ClearRegistrations() { Registries() = {}; }
+void ClearRegistrations() { Registries() = HostRegistrations(); }
 
 std::vector<std::string> RegisterPackage(Windows::HMODULE module) {
   constexpr std::string_view kSuffix = ".Register";

@@ -8,6 +8,7 @@
 // state of their own beyond what they edit.
 #pragma once
 
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <string>
@@ -61,6 +62,9 @@ class TPropertyEditor {
   // Raises Classes::EReadError when the text does not fit the property.
   virtual void SetValue(const std::string& value);
   virtual void Edit() {}
+  // The values a paValueList property offers, in order: an enumeration's names
+  // (False, True for a boolean); none for other kinds.
+  virtual void GetValues(const std::function<void(const std::string&)>& proc);
 
   std::string GetName() const { return std::string(FProp.Name); }
   Classes::TPersistent* GetComponent(int index) const { return index == 0 ? &FInstance : nullptr; }
@@ -84,6 +88,31 @@ class TStringProperty : public TPropertyEditor {
   std::string GetValue() override { return GetStrValue(); }
   void SetValue(const std::string& value) override { SetStrValue(value); }
 };
+
+// Colours: the host's colour names to choose from; a colour without a name shows
+// as $00BBGGRR. The host registers it for the TColor type.
+class TColorProperty : public TPropertyEditor {
+ public:
+  using TPropertyEditor::TPropertyEditor;
+  TPropertyAttributes GetAttributes() override;
+  std::string GetValue() override;
+  void GetValues(const std::function<void(const std::string&)>& proc) override;
+};
+
+// String lists: the lines as one list of quoted strings, "('one' 'two')", as form
+// files write them, and the same text sets them through the property's setter.
+class TStringsProperty : public TPropertyEditor {
+ public:
+  using TPropertyEditor::TPropertyEditor;
+  TPropertyAttributes GetAttributes() override { return {paRevertable}; }
+  std::string GetValue() override;
+  void SetValue(const std::string& value) override;
+};
+
+// A string list's lines as its editor's text, and back; StringListLines raises
+// Classes::EReadError for text that is not a list of strings.
+std::string StringListValue(const std::vector<std::string>& lines);
+std::vector<std::string> StringListLines(const std::string& value);
 
 // The verbs of a component's context menu in the designer.
 class TComponentEditor {
@@ -151,7 +180,8 @@ std::unique_ptr<TPropertyEditor> GetPropertyEditor(TDesigner& designer,
                                                    const TypInfo::TPropInfo& prop);
 std::unique_ptr<TComponentEditor> GetComponentEditor(Classes::TComponent& component,
                                                      TDesigner& designer);
-// Forgets every registration, as when the designer unloads its packages.
+// Forgets every package's registration, as when the designer unloads its
+// packages; the host's own editors (colours) stay.
 void ClearRegistrations();
 
 // What the designer does after loading a package: runs each unit's Register

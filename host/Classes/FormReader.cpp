@@ -112,12 +112,8 @@ class TReader {
   }
 
   void SetStrings(TStrings& list, const TFormValue& v) const {
-    if (v.Kind != TKind::List) Fail(v.Pos, "expected a list of strings in parentheses");
     TStringList lines;
-    for (const TFormValue& item : v.Items) {
-      if (item.Kind != TKind::String) Fail(item.Pos, "expected a string in the list");
-      lines.Add(item.Text);
-    }
+    for (const std::string& line : StringsOf(v, FSource)) lines.Add(line);
     list.Assign(&lines);
   }
 

@@ -167,6 +167,18 @@ void SetValue(System::TObject& instance, const TPropInfo& prop, const TFormValue
   TValueSetter(prop, source).Set(instance, value);
 }
 
+std::vector<std::string> StringsOf(const TFormValue& list, const std::string& source) {
+  if (list.Kind != TKind::List)
+    throw EReadError(source, list.Pos, "expected a list of strings in parentheses");
+  std::vector<std::string> strings;
+  for (const TFormValue& item : list.Items) {
+    if (item.Kind != TKind::String)
+      throw EReadError(source, item.Pos, "expected a string in the list");
+    strings.push_back(item.Text);
+  }
+  return strings;
+}
+
 void SetValueText(System::TObject& instance, const TPropInfo& prop, const std::string& text) {
   const std::string source = std::string(prop.Name);
   bool quoted = !text.empty() && (text[0] == '\'' || text[0] == '#');

@@ -7,6 +7,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "Classes/FormParser.h"
 #include "TypInfo.h"
@@ -23,6 +24,10 @@ std::string QuotedString(std::string_view s);
 // the value's position in `source` when it does not fit the property.
 void SetValue(System::TObject& instance, const TypInfo::TPropInfo& prop, const TFormValue& value,
               const std::string& source);
+
+// The strings of a list value, "('one' 'two')"; raises EReadError at the first
+// item that is not a string, or when the value is not a list.
+std::vector<std::string> StringsOf(const TFormValue& list, const std::string& source);
 
 // Parses `text` as one value and sets it; for strings, text that is not quoted is
 // taken as it stands.

@@ -2,6 +2,8 @@
 
 #include <array>
 #include <cctype>
+#include <charconv>
+#include <cstdio>
 
 #include "SysUtils.h"
 
@@ -117,6 +119,29 @@ std::optional<TColor> IdentToColor(std::string_view ident) {
   for (const TColorIdent& id : kIdents)
     if (SysUtils::SameText(id.Name, ident)) return id.Color;
   return std::nullopt;
+}
+
+std::string ColorToString(TColor color) {
+  if (auto name = ColorToIdent(color)) return std::string(*name);
+  char text[16];
+  std::snprintf(text, sizeof text, "$%08X", static_cast<std::uint32_t>(color));
+  return text;
+}
+
+std::optional<TColor> StringToColor(std::string_view text) {
+  if (auto named = IdentToColor(text)) return named;
+  const bool hex = !text.empty() && text[0] == '$';
+  if (hex) text.remove_prefix(1);
+  std::int64_t value = 0;
+  auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, hex ? 16 : 10);
+  if (text.empty() || error != std::errc() || end != text.data() + text.size() ||
+      value < INT32_MIN || value > UINT32_MAX || (hex && value < 0))
+    return std::nullopt;
+  return static_cast<TColor>(static_cast<std::uint32_t>(value));
+}
+
+void GetColorValues(const std::function<void(const std::string&)>& proc) {
+  for (const TColorIdent& id : kIdents) proc(std::string(id.Name));
 }
 
 }  // namespace Graphics

@@ -5,6 +5,8 @@
 #include "Classes/FormParser.h"
 #include "ExtCtrls.h"
 #include "Forms.h"
+#include "Graphics/Colors.h"
+#include "StdCtrls.h"
 
 namespace {
 
@@ -98,6 +100,61 @@ TEST_F(Design, PalettePagesCollectTheirClassesOnce) {
   ASSERT_NE(page, nullptr);
   EXPECT_EQ(page->Classes, (std::vector<System::TClass>{ExtCtrls::TTimer::StaticClass(),
                                                         Forms::TForm::StaticClass()}));
+}
+
+std::vector<std::string> ValuesOf(TPropertyEditor& editor) {
+  std::vector<std::string> values;
+  editor.GetValues([&values](const std::string& v) { values.push_back(v); });
+  return values;
+}
+
+TEST_F(Design, ValueListsOfferEnumerationNamesBooleansAndColourNames) {
+  StdCtrls::TLabel label(&Form);
+  struct TCase {
+    const char* Property;
+    std::vector<std::string> First;
+    std::size_t Count;
+  };
+  const TCase cases[] = {
+      {"Alignment", {"taLeftJustify", "taRightJustify", "taCenter"}, 3},
+      {"AutoSize", {"False", "True"}, 2},
+      {"Color", {"clBlack", "clMaroon"}, 43},
+      {"Caption", {}, 0},
+  };
+  for (const TCase& c : cases) {
+    auto editor =
+        GetPropertyEditor(Designer, label, *TypInfo::GetPropInfo(label.ClassType(), c.Property));
+    const std::vector<std::string> values = ValuesOf(*editor);
+    EXPECT_EQ(values.size(), c.Count) << c.Property;
+    EXPECT_EQ(editor->GetAttributes().Contains(paValueList), c.Count > 0) << c.Property;
+    ASSERT_GE(values.size(), c.First.size()) << c.Property;
+    EXPECT_EQ(std::vector<std::string>(values.begin(), values.begin() + c.First.size()), c.First)
+        << c.Property;
+  }
+}
+
+TEST_F(Design, ColoursShowTheirNameOrHexadecimalDigits) {
+  auto color = GetPropertyEditor(Designer, Form, *TypInfo::GetPropInfo(Form.ClassType(), "Color"));
+  const std::pair<const char*, const char*> cases[] = {
+      {"clRed", "clRed"},           {"$00123456", "$00123456"}, {"255", "clRed"},
+      {"-2147483633", "clBtnFace"}, {"$80000019", "$80000019"}, {"cllime", "clLime"},
+  };
+  for (const auto& [typed, shown] : cases) {
+    color->SetValue(typed);
+    EXPECT_EQ(color->GetValue(), shown) << typed;
+    EXPECT_EQ(Graphics::StringToColor(shown), Form.Color()) << typed;
+  }
+  for (const char* bad : {"", "$", "12x", "purple", "$1FFFFFFFF", "-$10"})
+    EXPECT_EQ(Graphics::StringToColor(bad), std::nullopt) << bad;
+}
+
+TEST_F(Design, StringListTextHoldsAnyLineAndRefusesWhatIsNotAList) {
+  const std::vector<std::string> lines{"plain", "it's", "", "tab\there", "caf\xc3\xa9"};
+  EXPECT_EQ(StringListLines(StringListValue(lines)), lines);
+  EXPECT_EQ(StringListValue({"one", "two"}), "('one' 'two')");
+  EXPECT_TRUE(StringListLines("()").empty());
+  for (const char* bad : {"'one'", "('one' 2)", "(", "[a]"})
+    EXPECT_THROW(StringListLines(bad), Classes::EReadError) << bad;
 }
 
 }  // namespace

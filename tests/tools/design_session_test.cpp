@@ -220,6 +220,28 @@ TEST_F(DesignSession, BuildsUndoesRedoesAndSavesAFormOfEveryControl) {
   EXPECT_TRUE(reopened.Form().Surface() == s.Form().Surface());
 }
 
+TEST_F(DesignSession, RowsCarryValueListsAndStringListsTakeTheirLinesThroughTheirEditor) {
+  Tools::TDesignSession s;
+  s.Add("TFilm", {8, 8});
+  auto row = [&s](const std::string& path) {
+    for (Tools::TPropertyRow& r : s.Properties("Film1"))
+      if (r.Path == path) return r;
+    ADD_FAILURE() << path;
+    return Tools::TPropertyRow{};
+  };
+  EXPECT_EQ(row("FilmType").Values,
+            (std::vector<std::string>{"LusFilm", "Normaal", "EenKeerHeenEnWeer", "LusHeenEnWeer"}));
+  EXPECT_EQ(row("Pen.Color").Values.front(), "clBlack");
+  EXPECT_EQ(row("Transparent").Values, (std::vector<std::string>{"False", "True"}));
+  EXPECT_TRUE(row("TijdPerFrame").Values.empty());
+  EXPECT_EQ(row("Frames").Value, "()");
+  EXPECT_EQ(s.SetProperty("Film1.Frames", "('a.bmp' 'b c.bmp')"), "('a.bmp' 'b c.bmp')");
+  EXPECT_EQ(dynamic_cast<Film::TFilm&>(s.Component("Film1")).Frames().Count(), 2);
+  EXPECT_THROW(s.SetProperty("Film1.Frames", "a.bmp"), Classes::EReadError);
+  ASSERT_TRUE(s.Undo());
+  EXPECT_EQ(row("Frames").Value, "()");
+}
+
 TEST_F(DesignSession, NamesAreFreeIdentifiersEverywhereTheyAreGiven) {
   Tools::TDesignSession s;
   EXPECT_EQ(s.Add("TVorm", {0, 0}).Name(), "Vorm1");

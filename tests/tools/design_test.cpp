@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <sstream>
 
+#include "Classes/PropertyText.h"
 #include "Classes/Streaming.h"
 #include "DesignShell.h"
 #include "ShellWords.h"
@@ -243,7 +244,7 @@ TEST(DesignShell, ThePictureDialogAsksAgainForMissingNamesAndTakesQuotedOnes) {
       run.Out.find("cannot find " + (folder / "nothing.bmp").string() + "; give the names again\n"),
       std::string::npos)
       << run.Out;
-  EXPECT_NE(run.Out.find("Frames = (TStringList)"), std::string::npos);
+  EXPECT_NE(run.Out.find("Frames = (" + Classes::QuotedString(spaced) + ")\n"), std::string::npos);
   TShellRun saved = RunShell("new TFilm\nverb Film1 0\n\"" + spaced + "\"\nsave " +
                              (folder / "f.form").string() + "\n");
   EXPECT_NE(Classes::WriteComponentText(*Classes::ReadComponentFile((folder / "f.form").string()))

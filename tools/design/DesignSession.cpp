@@ -300,7 +300,10 @@ void TDesignSession::AddRows(Classes::TPersistent& object, const std::string& pr
         continue;
       }
     }
-    rows.push_back({path, editor->GetValue(), editor->GetAttributes()});
+    TPropertyRow row{path, editor->GetValue(), editor->GetAttributes(), p.Type, {}};
+    if (row.Attributes.Contains(DsgnIntf::paValueList))
+      editor->GetValues([&row](const std::string& value) { row.Values.push_back(value); });
+    rows.push_back(std::move(row));
   }
 }
 

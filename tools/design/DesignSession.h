@@ -27,11 +27,14 @@
 namespace Tools {
 
 // One row of the object inspector: a property (sub-properties by their path,
-// as "Pen.Width"), its value as its editor shows it and its editor's attributes.
+// as "Pen.Width"), its value as its editor shows it, its editor's attributes, its
+// type (how a front end offers it) and, for a paValueList editor, its values.
 struct TPropertyRow {
   std::string Path;
   std::string Value;
   DsgnIntf::TPropertyAttributes Attributes;
+  const TypInfo::TTypeInfo* Type = nullptr;
+  std::vector<std::string> Values;
 };
 
 class TDesignSession {

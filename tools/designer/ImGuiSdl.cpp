@@ -205,4 +205,10 @@ void TSurfaceTexture::Update(const Graphics::TSurface& surface, const Types::TRe
   FUploaded += static_cast<std::int64_t>(r.Width()) * r.Height();
 }
 
+Types::TRect LastItemRect() {
+  const ImVec2 a = ImGui::GetItemRectMin(), b = ImGui::GetItemRectMax();
+  return {static_cast<int>(a.x), static_cast<int>(a.y), static_cast<int>(b.x),
+          static_cast<int>(b.y)};
+}
+
 }  // namespace Designer

@@ -35,6 +35,10 @@ class TImGuiSdl {
   ImGuiContext* FContext = nullptr;
 };
 
+// The last item ImGui drew, in window pixels: where tests click, and panels
+// remember.
+Types::TRect LastItemRect();
+
 // A streaming texture holding a copy of a surface, updated by areas.
 class TSurfaceTexture {
  public:

@@ -12,12 +12,6 @@ namespace Designer {
 
 namespace {
 constexpr int kButton = 24;
-
-Types::TRect LastItemRect() {
-  const ImVec2 a = ImGui::GetItemRectMin(), b = ImGui::GetItemRectMax();
-  return {static_cast<int>(a.x), static_cast<int>(a.y), static_cast<int>(b.x),
-          static_cast<int>(b.y)};
-}
 }  // namespace
 
 Graphics::TSurface PaletteBitmap(const std::string& className) {
