@@ -147,6 +147,7 @@ TEST(InspectorValues, PickedColoursAreNamedWhenTheyHaveAName) {
 
 TEST(InspectorValues, EachRowGetsTheEditorOfItsType) {
   using Designer::TRowEditor;
+  Tools::RegisterForDesign();
   Tools::TDesignSession s;
   s.Add("TFilm", {8, 8});
   std::map<std::string, TRowEditor> editors;
