@@ -1,10 +1,6 @@
 #include "WindowDialogs.h"
 
 #include <imgui.h>
-#include <imgui_stdlib.h>
-
-#include "ShellWords.h"
-#include "SysUtils.h"
 
 namespace Designer {
 
@@ -22,18 +18,32 @@ bool BeginModal(const char* title) {
 
 bool EscapePressed() { return ImGui::IsKeyPressed(ImGui::GetKeyIndex(ImGuiKey_Escape), false); }
 
+// The host breaks a message's lines at a carriage return alone, too.
+std::string Lines(std::string text) {
+  for (std::size_t i = 0; i < text.size(); ++i)
+    if (text[i] == '\r') {
+      if (i + 1 < text.size() && text[i + 1] == '\n')
+        text.erase(i, 1);
+      else
+        text[i] = '\n';
+    }
+  return text;
+}
+
 }  // namespace
 
 Dialogs::TModalResult TWindowDialogs::ShowMessage(const Dialogs::TMessageRequest& request) {
   std::optional<Dialogs::TModalResult> answer;
   const std::string title = std::string(Dialogs::MessageCaption(request.Type)) + "##message";
+  const std::string message = Lines(request.Message);
   FUi.RunModal([&] {
+    FRects.Clear();
     if (!BeginModal(title.c_str())) {
       answer = Dialogs::mrCancel;  // closed without a button
       return false;
     }
     ImGui::PushTextWrapPos(480);
-    ImGui::TextUnformatted(request.Message.c_str());
+    ImGui::TextUnformatted(message.c_str());
     ImGui::PopTextWrapPos();
     ImGui::Spacing();
     bool first = true;
@@ -45,6 +55,7 @@ Dialogs::TModalResult TWindowDialogs::ShowMessage(const Dialogs::TMessageRequest
       if (ImGui::Button(Dialogs::ButtonCaption(button), ImVec2(90, 0)) &&
           Dialogs::ModalResultOf(button) != Dialogs::mrNone)
         answer = Dialogs::ModalResultOf(button);
+      FRects.Record(Dialogs::ButtonCaption(button));
     }
     if (!answer && EscapePressed()) answer = Dialogs::EscapeResult(request.Buttons);
     if (answer) ImGui::CloseCurrentPopup();
@@ -56,42 +67,28 @@ Dialogs::TModalResult TWindowDialogs::ShowMessage(const Dialogs::TMessageRequest
 
 std::optional<std::vector<std::string>> TWindowDialogs::ChooseFiles(
     const Dialogs::TOpenRequest& request) {
-  std::optional<std::vector<std::string>> chosen;
-  bool done = false;
-  std::string names = request.FileName, problem;
+  using TKind = Tools::TChoiceAnswer::TKind;
+  Tools::TFileChoice choice(request);
+  TFileBrowser browser(FUi, choice, FRects);
   const std::string title =
       (request.Title.empty() ? std::string("Open") : request.Title) + "##files";
-  const bool mustExist = request.Options.Contains(Dialogs::TOpenOption::ofFileMustExist);
-  FUi.RunModal([&] {
-    if (!BeginModal(title.c_str())) return false;
-    if (!request.InitialDir.empty()) ImGui::Text("Folder: %s", request.InitialDir.c_str());
-    if (!request.Filter.empty()) ImGui::Text("Filter: %s", request.Filter.c_str());
-    ImGui::SetNextItemWidth(420);
-    if (ImGui::IsWindowAppearing()) ImGui::SetKeyboardFocusHere();
-    const bool entered =
-        ImGui::InputText("File names", &names, ImGuiInputTextFlags_EnterReturnsTrue);
-    if (!problem.empty()) ImGui::TextColored(ImVec4(0.7f, 0, 0, 1), "%s", problem.c_str());
-    if (ImGui::Button("Open", ImVec2(90, 0)) || entered) {
-      try {
-        std::vector<std::string> files = Tools::ShellWords(names);
-        problem.clear();
-        for (const std::string& f : files)
-          if (mustExist && !SysUtils::FileExists(f)) problem = "Cannot find " + f;
-        if (problem.empty() && !files.empty()) {
-          chosen = std::move(files);
-          done = true;
-        }
-      } catch (const std::exception& e) {
-        problem = e.what();
-      }
-    }
-    ImGui::SameLine();
-    if (ImGui::Button("Cancel", ImVec2(90, 0)) || EscapePressed()) done = true;
-    if (done) ImGui::CloseCurrentPopup();
-    ImGui::EndPopup();
-    return !done;
-  });
-  return chosen;
+  for (;;) {
+    FUi.RunModal([&] {
+      FRects.Clear();
+      if (!BeginModal(title.c_str())) return false;
+      const bool open = browser.Draw() && !EscapePressed();
+      if (!open) ImGui::CloseCurrentPopup();
+      ImGui::EndPopup();
+      return open;
+    });
+    const std::optional<Tools::TChoiceAnswer>& answer = browser.Answer();
+    if (!answer) return std::nullopt;
+    if (answer->Kind == TKind::Chosen) return answer->Files;
+    if (Dialogs::MessageDlg(answer->Message, Dialogs::mtConfirmation,
+                            {Dialogs::mbYes, Dialogs::mbNo}, 0) == Dialogs::mrYes)
+      return answer->Files;
+    browser.Reopen();
+  }
 }
 
 }  // namespace Designer

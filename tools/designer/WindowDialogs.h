@@ -1,11 +1,13 @@
-// The host's dialogs inside the designer's window: a message is a modal box with
-// exactly the buttons asked for (Escape answers as the host says it does); a file
-// dialog is a modal box asking for the names, honouring the request's title,
-// folder and must-exist options.
+// The host's dialogs inside the designer's window, each a modal box over it: a
+// message shows exactly the buttons asked for (Escape answers as the host says it
+// does); a file dialog is a file browser (FileBrowser.h) honouring the request's
+// title, filter, folder, default extension, multi-select and must-exist options,
+// asking through this same service before a file is overwritten.
 #pragma once
 
 #include "DesignerUi.h"
 #include "Dialogs.h"
+#include "FileBrowser.h"
 
 namespace Designer {
 
@@ -17,8 +19,17 @@ class TWindowDialogs final : public Dialogs::TDialogService {
   std::optional<std::vector<std::string>> ChooseFiles(
       const Dialogs::TOpenRequest& request) override;
 
+  // Where the box up now (or the last one) drew the item `label` (a button's
+  // caption, a file's name, a folder's name and "/", "File name"...).
+  std::optional<Types::TRect> ItemRect(const std::string& label) const {
+    return FRects.Find(label);
+  }
+  // The labels of the box's items, sorted: its buttons, its list.
+  std::vector<std::string> ItemLabels() const { return FRects.Labels(); }
+
  private:
   TDesignerUi& FUi;
+  TItemRects FRects;
 };
 
 }  // namespace Designer

@@ -7,7 +7,10 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <deque>
+#include <functional>
 #include <memory>
+#include <stdexcept>
 #include <string>
 
 #include "DesignSession.h"
@@ -24,6 +27,7 @@ class WindowTest : public ::testing::Test {
     session = std::make_unique<Tools::TDesignSession>();
     window = std::make_unique<Designer::TDesignerWindow>(
         *session, Designer::TWindowOptions{.Software = true});
+    window->OnModalFrame = [this] { FeedModal(); };
     Frames(3);
   }
   void TearDown() override {
@@ -36,22 +40,44 @@ class WindowTest : public ::testing::Test {
   }
   static void Push(SDL_Event e) { SDL_PushEvent(&e); }
 
-  void MoveTo(Types::TPoint p) {
+  static SDL_Event Motion(Types::TPoint p) {
     SDL_Event e{};
     e.type = SDL_MOUSEMOTION;
     e.motion.x = p.X;
     e.motion.y = p.Y;
-    Push(e);
-    Frames(1);
+    return e;
   }
-  void Button(Types::TPoint p, bool down, std::uint8_t button = SDL_BUTTON_LEFT, int clicks = 1) {
+  static SDL_Event Press(Types::TPoint p, bool down, std::uint8_t button = SDL_BUTTON_LEFT,
+                         int clicks = 1) {
     SDL_Event e{};
     e.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
     e.button.button = button;
     e.button.x = p.X;
     e.button.y = p.Y;
     e.button.clicks = static_cast<std::uint8_t>(clicks);
-    Push(e);
+    return e;
+  }
+  static SDL_Event KeyEvent(SDL_Scancode code, bool down, std::uint16_t mod) {
+    SDL_Event e{};
+    e.type = down ? SDL_KEYDOWN : SDL_KEYUP;
+    e.key.keysym.scancode = code;
+    e.key.keysym.sym = SDL_GetKeyFromScancode(code);
+    e.key.keysym.mod = mod;
+    return e;
+  }
+  static SDL_Event TextEvent(const std::string& text) {
+    SDL_Event e{};
+    e.type = SDL_TEXTINPUT;
+    SDL_strlcpy(e.text.text, text.c_str(), sizeof(e.text.text));
+    return e;
+  }
+
+  void MoveTo(Types::TPoint p) {
+    Push(Motion(p));
+    Frames(1);
+  }
+  void Button(Types::TPoint p, bool down, std::uint8_t button = SDL_BUTTON_LEFT, int clicks = 1) {
+    Push(Press(p, down, button, clicks));
     Frames(1);
   }
   // A click takes a frame for each of move, press and release, as ImGui sees them.
@@ -77,31 +103,81 @@ class WindowTest : public ::testing::Test {
   }
   void Key(SDL_Scancode code, std::uint16_t mod = KMOD_NONE) {
     SDL_SetModState(static_cast<SDL_Keymod>(mod));
-    for (Uint32 type : {SDL_KEYDOWN, SDL_KEYUP}) {
-      SDL_Event e{};
-      e.type = type;
-      e.key.keysym.scancode = code;
-      e.key.keysym.sym = SDL_GetKeyFromScancode(code);
-      e.key.keysym.mod = mod;
-      Push(e);
+    for (bool down : {true, false}) {
+      Push(KeyEvent(code, down, mod));
       Frames(1);
     }
     SDL_SetModState(KMOD_NONE);
     Frames(1);
   }
   void Type(const std::string& text) {
-    SDL_Event e{};
-    e.type = SDL_TEXTINPUT;
-    SDL_strlcpy(e.text.text, text.c_str(), sizeof(e.text.text));
-    Push(e);
+    Push(TextEvent(text));
     Frames(1);
   }
   static Types::TPoint Centre(const Types::TRect& r) {
     return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
   }
 
+  // ---- while a modal box is up ----
+  // RunModal draws a box's frames itself, so what the person does meanwhile is
+  // queued before the box is opened: each step is one frame's input, run after
+  // the box's frame before it. Where to click is asked when the step runs, as a
+  // box's items are known only once it drew them. A box still up long after the
+  // steps ran out fails the test instead of waiting for ever.
+  using TWhere = std::function<Types::TPoint()>;
+  void QueueStep(std::function<void()> step) { modalSteps.push_back(std::move(step)); }
+  void QueueFrames(int n) {
+    for (int i = 0; i < n; ++i) QueueStep([] { Push(Wake()); });
+  }
+  // A click with `held` (Ctrl, Shift) held down around it, as the keyboard tells.
+  void QueueClick(TWhere where, SDL_Scancode held = SDL_SCANCODE_UNKNOWN, int clicks = 1) {
+    const std::uint16_t mod = held == SDL_SCANCODE_LCTRL    ? KMOD_LCTRL
+                              : held == SDL_SCANCODE_LSHIFT ? KMOD_LSHIFT
+                                                            : KMOD_NONE;
+    auto at = std::make_shared<Types::TPoint>();
+    QueueStep([=] {
+      *at = where();
+      if (held != SDL_SCANCODE_UNKNOWN) Push(KeyEvent(held, true, mod));
+      Push(Motion(*at));
+    });
+    QueueStep([=] { Push(Press(*at, true, SDL_BUTTON_LEFT, clicks)); });
+    QueueStep([=] { Push(Press(*at, false, SDL_BUTTON_LEFT, clicks)); });
+    QueueStep(
+        [=] { Push(held != SDL_SCANCODE_UNKNOWN ? KeyEvent(held, false, KMOD_NONE) : Wake()); });
+  }
+  void QueueKey(SDL_Scancode code) {
+    QueueStep([=] { Push(KeyEvent(code, true, KMOD_NONE)); });
+    QueueStep([=] { Push(KeyEvent(code, false, KMOD_NONE)); });
+  }
+  void QueueType(const std::string& text) {
+    QueueStep([=] { Push(TextEvent(text)); });
+  }
+
   std::unique_ptr<Tools::TDesignSession> session;
   std::unique_ptr<Designer::TDesignerWindow> window;
+  std::deque<std::function<void()>> modalSteps;
+
+ private:
+  static constexpr int kModalPatience = 120;  // frames with nothing queued
+
+  // An event that only wakes the window for its next frame.
+  static SDL_Event Wake() {
+    SDL_Event e{};
+    e.type = SDL_USEREVENT;
+    return e;
+  }
+  void FeedModal() {
+    if (modalSteps.empty()) {
+      if (++idleModalFrames > kModalPatience)
+        throw std::runtime_error("a modal box stayed up with nothing more queued");
+      return;
+    }
+    idleModalFrames = 0;
+    std::function<void()> step = std::move(modalSteps.front());
+    modalSteps.pop_front();
+    step();
+  }
+  int idleModalFrames = 0;
 };
 
 }  // namespace DesignerTest

@@ -1,0 +1,215 @@
+#include "FileBrowser.h"
+
+#include <imgui.h>
+#include <imgui_stdlib.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "Graphics/Bitmap.h"
+#include "Graphics/BmpFile.h"
+#include "ImGuiSdl.h"
+
+namespace Designer {
+
+namespace {
+
+constexpr float kListWidth = 460;
+constexpr float kListHeight = 280;
+constexpr float kButtonWidth = 90;
+const ImVec4 kProblemColour(0.75f, 0.1f, 0.1f, 1);
+
+// What a click with the keyboard's modifiers held does to the files picked.
+Tools::TPickMode ClickMode() {
+  const ImGuiIO& io = ImGui::GetIO();
+  if (io.KeyShift) return Tools::TPickMode::Range;
+  if (io.KeyCtrl) return Tools::TPickMode::Toggle;
+  return Tools::TPickMode::Only;
+}
+
+bool DoubleClicked() { return ImGui::IsItemHovered() && ImGui::IsMouseDoubleClicked(0); }
+
+}  // namespace
+
+// ---- TItemRects ----
+
+void TItemRects::Record(const std::string& label) {
+  const ImVec2 a = ImGui::GetItemRectMin(), b = ImGui::GetItemRectMax();
+  FRects[label] = {static_cast<int>(a.x), static_cast<int>(a.y), static_cast<int>(b.x),
+                   static_cast<int>(b.y)};
+}
+
+std::optional<Types::TRect> TItemRects::Find(const std::string& label) const {
+  auto it = FRects.find(label);
+  if (it == FRects.end()) return std::nullopt;
+  return it->second;
+}
+
+std::vector<std::string> TItemRects::Labels() const {
+  std::vector<std::string> labels;
+  for (const auto& [label, rect] : FRects) labels.push_back(label);
+  return labels;
+}
+
+// ---- the preview ----
+
+TPicturePreview PreviewPicture(const std::string& path, int side) {
+  TPicturePreview preview;
+  try {
+    Graphics::TBitmap source;
+    Graphics::TDecodedBmp bmp = Graphics::ReadBmpFile(path);
+    source.SetSurface(std::move(bmp.Pixels), bmp.BottomUp);
+    preview.Size = {source.Width(), source.Height()};
+    const double scale = std::min(static_cast<double>(side) / source.Width(),
+                                  static_cast<double>(side) / source.Height());
+    const int width = std::max(1, static_cast<int>(std::lround(source.Width() * scale)));
+    const int height = std::max(1, static_cast<int>(std::lround(source.Height() * scale)));
+    Graphics::TBitmap fitted(width, height);
+    fitted.Canvas().StretchDraw({0, 0, width, height}, source);
+    preview.Picture = fitted.Surface();
+  } catch (const std::exception& e) {
+    preview.Problem = e.what();
+  }
+  return preview;
+}
+
+// ---- TFileBrowser ----
+
+TFileBrowser::TFileBrowser(TDesignerUi& ui, Tools::TFileChoice& choice, TItemRects& rects)
+    : FUi(ui), FChoice(choice), FRects(rects) {}
+
+TFileBrowser::~TFileBrowser() = default;
+
+bool TFileBrowser::Draw() {
+  DrawPathBar();
+  DrawList();
+  if (FChoice.Request().Pictures) {
+    ImGui::SameLine();
+    DrawPreview();
+  }
+  DrawNameAndFilter();
+  if (!FProblem.empty()) {
+    ImGui::TextColored(kProblemColour, "%s", FProblem.c_str());
+    FRects.Record(FProblem);
+  }
+  DrawButtons();
+  return !FClosed;
+}
+
+void TFileBrowser::DrawPathBar() {
+  if (FPathShown != FChoice.Folder()) {
+    FPathShown = FChoice.Folder();
+    FPathText = FPathShown.string();
+  }
+  if (ImGui::Button("Up")) FChoice.Up();
+  FRects.Record("Up");
+  ImGui::SameLine();
+  ImGui::SetNextItemWidth(kListWidth - ImGui::GetItemRectSize().x - 8);
+  if (ImGui::InputText("##path", &FPathText, ImGuiInputTextFlags_EnterReturnsTrue)) {
+    if (FChoice.Enter(FPathText))
+      FProblem.clear();
+    else
+      FProblem = "The folder " + FPathText + " does not exist.";
+  }
+  FRects.Record("Path");
+}
+
+void TFileBrowser::DrawList() {
+  ImGui::BeginChild("entries", ImVec2(kListWidth, kListHeight), true);
+  std::optional<std::string> enter;
+  bool open = false;
+  for (const std::string& folder : FChoice.Entries().Folders) {
+    const std::string label = folder + "/";
+    ImGui::Selectable(label.c_str(), false, ImGuiSelectableFlags_AllowDoubleClick);
+    FRects.Record(label);
+    if (DoubleClicked()) enter = folder;
+  }
+  for (const std::string& file : FChoice.Entries().Files) {
+    if (ImGui::Selectable(file.c_str(), FChoice.IsPicked(file),
+                          ImGuiSelectableFlags_AllowDoubleClick)) {
+      const bool twice = ImGui::IsMouseDoubleClicked(0);
+      FChoice.Pick(file, twice ? Tools::TPickMode::Only : ClickMode());
+      open = open || twice;
+    }
+    FRects.Record(file);
+  }
+  if (!FChoice.ListProblem().empty())
+    ImGui::TextColored(kProblemColour, "%s", FChoice.ListProblem().c_str());
+  ImGui::EndChild();
+  // The list is changed once it is drawn, never while it is being drawn.
+  if (enter && FChoice.Enter(*enter)) FProblem.clear();
+  if (open) Open();
+}
+
+void TFileBrowser::DrawPreview() {
+  ImGui::BeginChild("preview", ImVec2(kPreviewSide + 16, kListHeight), true);
+  const std::string path =
+      FChoice.Picked().size() == 1 ? FChoice.FullName(FChoice.Picked().front()) : "";
+  if (path != FPreviewPath) {
+    FPreviewPath = path;
+    FPreview = path.empty() ? TPicturePreview{} : PreviewPicture(path, kPreviewSide);
+    if (!FPreview.Picture.Empty()) {
+      FPreviewTexture = std::make_unique<TSurfaceTexture>(FUi.Renderer());
+      FPreviewTexture->Update(FPreview.Picture, FPreview.Picture.Bounds());
+    }
+  }
+  if (!FPreview.Problem.empty()) {
+    ImGui::PushTextWrapPos(ImGui::GetCursorPosX() + kPreviewSide);
+    ImGui::TextColored(kProblemColour, "%s", FPreview.Problem.c_str());
+    ImGui::PopTextWrapPos();
+  } else if (!FPreview.Picture.Empty()) {
+    ImGui::Image(FPreviewTexture->Id(), ImVec2(static_cast<float>(FPreview.Picture.Width()),
+                                               static_cast<float>(FPreview.Picture.Height())));
+    FRects.Record("Preview");
+    ImGui::Text("%d x %d pixels", FPreview.Size.X, FPreview.Size.Y);
+  }
+  ImGui::EndChild();
+}
+
+void TFileBrowser::DrawNameAndFilter() {
+  ImGui::SetNextItemWidth(kListWidth);
+  if (ImGui::IsWindowAppearing()) ImGui::SetKeyboardFocusHere();
+  if (ImGui::InputText("File name", &FChoice.Text(), ImGuiInputTextFlags_EnterReturnsTrue)) Open();
+  FRects.Record("File name");
+  const std::vector<Tools::TFilterEntry>& filters = FChoice.Filters();
+  ImGui::SetNextItemWidth(kListWidth);
+  if (ImGui::BeginCombo("Files of type", filters[FChoice.FilterIndex()].Description.c_str())) {
+    for (std::size_t i = 0; i < filters.size(); ++i) {
+      if (ImGui::Selectable(filters[i].Description.c_str(), i == FChoice.FilterIndex()))
+        FChoice.SetFilterIndex(i);
+      FRects.Record(filters[i].Description);
+    }
+    ImGui::EndCombo();
+  }
+  FRects.Record("Files of type");
+}
+
+void TFileBrowser::DrawButtons() {
+  if (ImGui::Button("Open", ImVec2(kButtonWidth, 0))) Open();
+  FRects.Record("Open");
+  ImGui::SameLine();
+  if (ImGui::Button("Cancel", ImVec2(kButtonWidth, 0))) FClosed = true;
+  FRects.Record("Cancel");
+}
+
+void TFileBrowser::Open() {
+  using TKind = Tools::TChoiceAnswer::TKind;
+  Tools::TChoiceAnswer answer = FChoice.Open();
+  switch (answer.Kind) {
+    case TKind::Nothing:
+      break;
+    case TKind::Refused:
+      FProblem = answer.Message;
+      break;
+    case TKind::Entered:
+      FProblem.clear();
+      break;
+    case TKind::Confirm:
+    case TKind::Chosen:
+      FAnswer = std::move(answer);
+      FClosed = true;
+      break;
+  }
+}
+
+}  // namespace Designer
