@@ -17,6 +17,7 @@ namespace {
 constexpr float kListWidth = 460;
 constexpr float kListHeight = 280;
 constexpr float kButtonWidth = 90;
+constexpr float kLabelWidth = 110;
 const ImVec4 kProblemColour(0.75f, 0.1f, 0.1f, 1);
 
 // What a click with the keyboard's modifiers held does to the files picked.
@@ -104,7 +105,10 @@ void TFileBrowser::DrawPathBar() {
   if (ImGui::Button("Up")) FChoice.Up();
   FRects.Record("Up");
   ImGui::SameLine();
-  ImGui::SetNextItemWidth(kListWidth - ImGui::GetItemRectSize().x - 8);
+  const float previewWidth =
+      FChoice.Request().Pictures ? kPreviewSide + 16 + ImGui::GetStyle().ItemSpacing.x : 0;
+  ImGui::SetNextItemWidth(kListWidth + previewWidth - ImGui::GetItemRectSize().x -
+                          ImGui::GetStyle().ItemSpacing.x);
   if (ImGui::InputText("##path", &FPathText, ImGuiInputTextFlags_EnterReturnsTrue)) {
     if (FChoice.Enter(FPathText))
       FProblem.clear();
@@ -167,13 +171,20 @@ void TFileBrowser::DrawPreview() {
 }
 
 void TFileBrowser::DrawNameAndFilter() {
-  ImGui::SetNextItemWidth(kListWidth);
+  const float fieldWidth = ImGui::GetContentRegionAvail().x - kLabelWidth;
+  ImGui::AlignTextToFramePadding();
+  ImGui::TextUnformatted("File name:");
+  ImGui::SameLine(kLabelWidth);
+  ImGui::SetNextItemWidth(fieldWidth);
   if (ImGui::IsWindowAppearing()) ImGui::SetKeyboardFocusHere();
-  if (ImGui::InputText("File name", &FChoice.Text(), ImGuiInputTextFlags_EnterReturnsTrue)) Open();
+  if (ImGui::InputText("##name", &FChoice.Text(), ImGuiInputTextFlags_EnterReturnsTrue)) Open();
   FRects.Record("File name");
   const std::vector<Tools::TFilterEntry>& filters = FChoice.Filters();
-  ImGui::SetNextItemWidth(kListWidth);
-  if (ImGui::BeginCombo("Files of type", filters[FChoice.FilterIndex()].Description.c_str())) {
+  ImGui::AlignTextToFramePadding();
+  ImGui::TextUnformatted("Files of type:");
+  ImGui::SameLine(kLabelWidth);
+  ImGui::SetNextItemWidth(fieldWidth);
+  if (ImGui::BeginCombo("##type", filters[FChoice.FilterIndex()].Description.c_str())) {
     for (std::size_t i = 0; i < filters.size(); ++i) {
       if (ImGui::Selectable(filters[i].Description.c_str(), i == FChoice.FilterIndex()))
         FChoice.SetFilterIndex(i);
