@@ -157,7 +157,6 @@ void TDesignerWindow::RunModal(const std::function<bool()>& drawModal) {
     while (SDL_PollEvent(&e)) Handle(e);
     Forms::Application().ProcessMessages();
     Frame();
-    if (OnModalFrame) OnModalFrame();
     if (FModals.size() >= depth && SDL_WaitEventTimeout(&e, kFrameMs)) Handle(e);
   }
 }

@@ -67,11 +67,6 @@ class TDesignerWindow final : public TDesignerUi, public Forms::TEventSource {
   int FramesDrawn() const { return FFramesDrawn; }
   std::string Title() const { return SDL_GetWindowTitle(FWindow); }
 
-  // Runs after each frame a modal box draws: a test's stand-in for the person in
-  // front of the box, pushing the events of the next frame (RunModal draws its own
-  // frames, so nobody else can).
-  std::function<void()> OnModalFrame;
-
  private:
   void Frame();
   void DrawPanels();

@@ -32,12 +32,20 @@ std::string Lines(std::string text) {
 
 }  // namespace
 
+void TWindowDialogs::Modal(const std::function<bool()>& draw) {
+  FUi.RunModal([&] {
+    FRects.Clear();
+    const bool up = draw();
+    if (OnFrame) OnFrame();
+    return up;
+  });
+}
+
 Dialogs::TModalResult TWindowDialogs::ShowMessage(const Dialogs::TMessageRequest& request) {
   std::optional<Dialogs::TModalResult> answer;
   const std::string title = std::string(Dialogs::MessageCaption(request.Type)) + "##message";
   const std::string message = Lines(request.Message);
-  FUi.RunModal([&] {
-    FRects.Clear();
+  Modal([&] {
     if (!BeginModal(title.c_str())) {
       answer = Dialogs::mrCancel;  // closed without a button
       return false;
@@ -73,8 +81,7 @@ std::optional<std::vector<std::string>> TWindowDialogs::ChooseFiles(
   const std::string title =
       (request.Title.empty() ? std::string("Open") : request.Title) + "##files";
   for (;;) {
-    FUi.RunModal([&] {
-      FRects.Clear();
+    Modal([&] {
       if (!BeginModal(title.c_str())) return false;
       const bool open = browser.Draw() && !EscapePressed();
       if (!open) ImGui::CloseCurrentPopup();

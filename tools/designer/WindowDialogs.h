@@ -5,6 +5,8 @@
 // asking through this same service before a file is overwritten.
 #pragma once
 
+#include <functional>
+
 #include "DesignerUi.h"
 #include "Dialogs.h"
 #include "FileBrowser.h"
@@ -27,7 +29,15 @@ class TWindowDialogs final : public Dialogs::TDialogService {
   // The labels of the box's items, sorted: its buttons, its list.
   std::vector<std::string> ItemLabels() const { return FRects.Labels(); }
 
+  // Runs at the end of each frame a box draws: a test's stand-in for the person
+  // in front of it, pushing the events of the next frame (the box draws frames of
+  // its own until it is answered, so nobody else can).
+  std::function<void()> OnFrame;
+
  private:
+  // Shows `draw` (one frame of a box, false once it closed) as a modal box.
+  void Modal(const std::function<bool()>& draw);
+
   TDesignerUi& FUi;
   TItemRects FRects;
 };

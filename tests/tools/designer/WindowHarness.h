@@ -27,7 +27,6 @@ class WindowTest : public ::testing::Test {
     session = std::make_unique<Tools::TDesignSession>();
     window = std::make_unique<Designer::TDesignerWindow>(
         *session, Designer::TWindowOptions{.Software = true});
-    window->OnModalFrame = [this] { FeedModal(); };
     Frames(3);
   }
   void TearDown() override {
@@ -119,13 +118,17 @@ class WindowTest : public ::testing::Test {
   }
 
   // ---- while a modal box is up ----
-  // RunModal draws a box's frames itself, so what the person does meanwhile is
-  // queued before the box is opened: each step is one frame's input, run after
-  // the box's frame before it. Where to click is asked when the step runs, as a
-  // box's items are known only once it drew them. A box still up long after the
-  // steps ran out fails the test instead of waiting for ever.
+  // A modal box draws frames of its own until it is answered, so what the person
+  // does meanwhile is queued before the box is opened, and the box's per-frame
+  // hook calls FeedModal: each step is one frame's input. Where to click is asked
+  // when the step runs, as a box's items are known only once it drew them. When
+  // the steps run out while a box stays up, the test fails and Escape is pressed
+  // until the box goes, rather than waiting for ever.
   using TWhere = std::function<Types::TPoint()>;
-  void QueueStep(std::function<void()> step) { modalSteps.push_back(std::move(step)); }
+  void QueueStep(std::function<void()> step) {
+    idleModalFrames = 0;
+    modalSteps.push_back(std::move(step));
+  }
   void QueueFrames(int n) {
     for (int i = 0; i < n; ++i) QueueStep([] { Push(Wake()); });
   }
@@ -157,6 +160,24 @@ class WindowTest : public ::testing::Test {
   std::unique_ptr<Designer::TDesignerWindow> window;
   std::deque<std::function<void()>> modalSteps;
 
+  void FeedModal() {
+    if (!modalSteps.empty()) {
+      std::function<void()> step = std::move(modalSteps.front());
+      modalSteps.pop_front();
+      step();
+      return;
+    }
+    if (++idleModalFrames == kModalPatience)
+      ADD_FAILURE() << "a modal box stayed up with nothing more queued";
+    if (idleModalFrames >= kModalPatience) {
+      if (idleModalFrames > 2 * kModalPatience)
+        throw std::runtime_error("a modal box does not go with Escape");
+      Push(KeyEvent(SDL_SCANCODE_ESCAPE, idleModalFrames % 2 == 0, KMOD_NONE));
+    } else {
+      Push(Wake());
+    }
+  }
+
  private:
   static constexpr int kModalPatience = 120;  // frames with nothing queued
 
@@ -165,17 +186,6 @@ class WindowTest : public ::testing::Test {
     SDL_Event e{};
     e.type = SDL_USEREVENT;
     return e;
-  }
-  void FeedModal() {
-    if (modalSteps.empty()) {
-      if (++idleModalFrames > kModalPatience)
-        throw std::runtime_error("a modal box stayed up with nothing more queued");
-      return;
-    }
-    idleModalFrames = 0;
-    std::function<void()> step = std::move(modalSteps.front());
-    modalSteps.pop_front();
-    step();
   }
   int idleModalFrames = 0;
 };

@@ -17,6 +17,7 @@ class DialogsTest : public WindowTest {
   void SetUp() override {
     WindowTest::SetUp();
     dialogs = std::make_unique<Designer::TWindowDialogs>(*window);
+    dialogs->OnFrame = [this] { FeedModal(); };
     Dialogs::UseDialogService(dialogs.get());
   }
   void TearDown() override {
