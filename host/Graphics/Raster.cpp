@@ -152,13 +152,6 @@ void DrawThinPath(TPainter& painter, const TLineInk& ink, std::span<const TPoint
 void DrawThinRectangle(TPainter& painter, const TBox& box, const TLineInk& pen,
                        const TBrushFill& brush) {
   if (box.Empty() || (box.Width() == 1 && box.Height() == 1) || painter.Empty()) return;
-  if (!pen.Dash && box.Width() >= 2 && box.Height() >= 2) {
-    // A solid pen's path meets each pixel of the border once: the ring of the
-    // square-cornered shape, pen and brush painted together row by row.
-    const TRoundShape shape(box, 1, 1);
-    DrawRing(painter, shape, shape, &pen.On, brush);
-    return;
-  }
   if (brush.Visible()) {
     const Coord first = std::max(box.Top + 1, painter.Clip().Top);
     const Coord last = std::min(box.Bottom - 1, painter.Clip().Bottom) - 1;

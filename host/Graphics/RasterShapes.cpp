@@ -13,20 +13,6 @@ namespace {
 // outside it are affected.
 constexpr Coord kMaxDashWalk = Coord{1} << 16;
 
-// x is a half width of the ellipse's row when x^2 b^2 <= a^2 (b^2 - y^2), all
-// doubled; T must hold the products exactly.
-template <typename T>
-bool FitsRow(Coord x, Coord a, Coord b, Coord y) {
-  return T{x} * x * b * b <= T{a} * a * (b - y) * (b + y);
-}
-
-template <typename T>
-Coord CorrectHalfWidth(Coord x, Coord a, Coord b, Coord y, Coord least) {
-  while (x + 2 <= a - 1 && FitsRow<T>(x + 2, a, b, y)) x += 2;
-  while (x - 2 >= least && !FitsRow<T>(x, a, b, y)) x -= 2;
-  return x;
-}
-
 // The pixels of row `row` whose four neighbours are in the shape too.
 TSpan Inside(TSpan up, TSpan row, TSpan down) {
   if (up.Empty() || row.Empty() || down.Empty()) return {};
@@ -118,15 +104,7 @@ class TOutlineWalk {
 
 }  // namespace
 
-Coord EllipseHalfWidth(Coord width, Coord height, Coord row, Coord near) {
-  const Coord a = width, b = height;
-  const Coord y = std::abs(2 * row + 1 - b);
-  if (y <= 1) return a - 1;         // the middle rows reach both sides
-  const Coord least = (a + 1) & 1;  // the half width has the parity of a + 1
-  // Small figures settle exactly from a neighbour's width: over a whole figure the
-  // widths change by no more than its size.
-  const bool small = (a | b) < (Coord{1} << 15);
-  if (small && near >= least) return CorrectHalfWidth<Coord>(near, a, b, y, least);
+Coord EstimatedHalfWidth(Coord a, Coord b, Coord y, Coord least) {
   const double estimate = static_cast<double>(a) *
                           std::sqrt(static_cast<double>(b - y) * static_cast<double>(b + y)) /
                           static_cast<double>(b);
@@ -134,7 +112,7 @@ Coord EllipseHalfWidth(Coord width, Coord height, Coord row, Coord near) {
   if ((x & 1) != least) --x;
   x = std::max(x, least);
   // The estimate can be a unit off; settle it exactly where the products fit.
-  if (small) return CorrectHalfWidth<Coord>(x, a, b, y, least);
+  if ((a | b) < (Coord{1} << 15)) return CorrectHalfWidth<Coord>(x, a, b, y, least);
   if ((a | b) < (Coord{1} << 31)) return CorrectHalfWidth<Wide>(x, a, b, y, least);
   return x;
 }
@@ -147,11 +125,6 @@ TRoundShape::TRoundShape(const TBox& box, Coord cornerWidth, Coord cornerHeight)
   FCornerWidth = std::clamp<Coord>(cornerWidth, 0, box.Width());
   FCornerHeight = std::clamp<Coord>(cornerHeight, 0, box.Height());
   if (FCornerWidth < 2 || FCornerHeight < 2) FCornerWidth = FCornerHeight = 1;
-}
-
-Coord TRoundShape::CornerInset(Coord cornerRow, Coord& halfWidth) const {
-  halfWidth = EllipseHalfWidth(FCornerWidth, FCornerHeight, cornerRow, halfWidth);
-  return (FCornerWidth - 1 - halfWidth) / 2;
 }
 
 TSpan TRoundShape::Row(Coord y) const {

@@ -3,6 +3,8 @@
 // O(1), so a figure costs O(rows) plus its fills.
 #pragma once
 
+#include <cstdlib>
+
 #include "Graphics/RasterPaint.h"
 
 namespace Graphics::Raster {
@@ -41,6 +43,45 @@ class TRoundShape {
   Coord FCornerHeight = 1;
 };
 
+// x is a doubled half width of the ellipse's row when x^2 b^2 <= a^2 (b^2 - y^2),
+// all doubled; T must hold the products exactly.
+template <typename T>
+bool FitsRow(Coord x, Coord a, Coord b, Coord y) {
+  return T{x} * x * b * b <= T{a} * a * (b - y) * (b + y);
+}
+
+// The greatest such x from a start a unit or a few off, keeping to `least`.
+template <typename T>
+Coord CorrectHalfWidth(Coord x, Coord a, Coord b, Coord y, Coord least) {
+  while (x + 2 <= a - 1 && FitsRow<T>(x + 2, a, b, y)) x += 2;
+  while (x - 2 >= least && !FitsRow<T>(x, a, b, y)) x -= 2;
+  return x;
+}
+
+// The doubled half width of the row y rows (doubled) from the middle of the
+// ellipse in an a x b box, from an estimate.
+Coord EstimatedHalfWidth(Coord a, Coord b, Coord y, Coord least);
+
+// The doubled half width of row `row` of the ellipse in a width x height box
+// (both >= 2): the row covers the pixels whose centres lie within half of it.
+// `near`, when not negative, is a neighbouring row's result to start from. Inline:
+// a figure asks it for every row, mostly from a neighbour.
+inline Coord EllipseHalfWidth(Coord width, Coord height, Coord row, Coord near = -1) {
+  const Coord y = std::abs(2 * row + 1 - height);
+  if (y <= 1) return width - 1;         // the middle rows reach both sides
+  const Coord least = (width + 1) & 1;  // the half width has the parity of width + 1
+  // Small figures settle exactly from a neighbour's width: over a whole figure the
+  // widths change by no more than its size.
+  if (near >= least && (width | height) < (Coord{1} << 15))
+    return CorrectHalfWidth<Coord>(near, width, height, y, least);
+  return EstimatedHalfWidth(width, height, y, least);
+}
+
+inline Coord TRoundShape::CornerInset(Coord cornerRow, Coord& halfWidth) const {
+  halfWidth = EllipseHalfWidth(FCornerWidth, FCornerHeight, cornerRow, halfWidth);
+  return (FCornerWidth - 1 - halfWidth) / 2;
+}
+
 // A shape's rows in order from a first one: each corner row starts from its
 // neighbour's width, so a figure costs little beyond its fills.
 class TShapeRows {
@@ -66,11 +107,6 @@ class TShapeRows {
   Coord FHalfWidth = -1;
   Coord FPreviousCorner = -2;
 };
-
-// The doubled half width of row `row` of the ellipse in a width x height box
-// (both >= 2): the row covers the pixels whose centres lie within half of it.
-// `near`, when not negative, is a neighbouring row's result to start from.
-Coord EllipseHalfWidth(Coord width, Coord height, Coord row, Coord near = -1);
 
 // Fills the inside of `inner` with the brush (pixels of it whose four neighbours
 // also belong to it) and paints what `outer` has beyond that with `pen` (if any):
