@@ -84,6 +84,37 @@ struct TThinLine {
   Coord MinorAt(Coord k) const { return MinorStart + MinorSign * k; }
 };
 
+// The first step of each row of a line along x, row after row: the least i whose
+// offset reaches k is ceil(((2k - 1) Major + Bias) / (2 Minor)), kept as Step and
+// Slack = Step * 2 Minor - numerator and stepped without division. A line with
+// no minor extent is one run.
+struct TRunStarts {
+  Coord Step = 0, Slack = 0;
+  Coord Whole = 0, Rest = 0, Denominator = 0;  // 2 Major = Whole * Denominator + Rest
+
+  TRunStarts(const TThinLine& line, Coord k) : Denominator(2 * line.Minor) {
+    if (line.Minor == 0) {
+      Step = line.Major;
+      return;
+    }
+    const Wide n = (Wide{2} * k - 1) * line.Major + line.Bias;
+    const Wide step = CeilDiv(n, Denominator);
+    Step = static_cast<Coord>(step);
+    Slack = static_cast<Coord>(step * Denominator - n);
+    Whole = 2 * line.Major / Denominator;
+    Rest = 2 * line.Major - Whole * Denominator;
+  }
+
+  void Advance() {
+    Step += Whole;
+    Slack -= Rest;
+    if (Slack < 0) {
+      ++Step;
+      Slack += Denominator;
+    }
+  }
+};
+
 // Rows of a segment's band (the points within the pen's radius of its line) where
 // neither end is within reach, walked row by row in exact integers. In units of
 // half a pixel, with the segment's ends A, B (B below A) moved by the even pen's
@@ -369,22 +400,23 @@ Coord DrawThinLine(TPainter& painter, const TLineInk& ink, TPoint64 from, TPoint
   };
   if (!ink.Dash && !line.XMajor) {
     // Every visible step lies inside the clip: write the pixels directly, a row
-    // apart, moving sideways where the line does.
+    // apart, moving sideways where the line does; a copy need not read them.
     const TInk on = ink.On;
     const std::ptrdiff_t down = line.MajorSign * painter.Stride();
-    TPixel* p = painter.Row(line.MajorAt(steps.First)) + line.MinorAt(offset);
-    for (Coord i = steps.First;; ++i) {
-      *p = (*p & on.And) ^ on.Xor;
-      if (i == steps.Last) break;
-      const Coord before = offset;
-      advance();
-      p += offset != before ? down + line.MinorSign : down;
-    }
-    return line.Major;
-  }
-  if (!ink.Dash && line.Minor == 0) {
-    const Coord a = line.MajorAt(steps.First), b = line.MajorAt(steps.Last);
-    painter.Paint(line.MinorAt(offset), {std::min(a, b), std::max(a, b)}, ink.On);
+    auto walk = [&](auto put) {
+      TPixel* p = painter.Row(line.MajorAt(steps.First)) + line.MinorAt(offset);
+      for (Coord i = steps.First;; ++i) {
+        put(p);
+        if (i == steps.Last) break;
+        const Coord before = offset;
+        advance();
+        p += offset != before ? down + line.MinorSign : down;
+      }
+    };
+    if (on.And == 0)
+      walk([color = on.Xor](TPixel* p) { *p = color; });
+    else
+      walk([on](TPixel* p) { *p = (*p & on.And) ^ on.Xor; });
     return line.Major;
   }
   if (!line.XMajor) {
@@ -392,21 +424,33 @@ Coord DrawThinLine(TPainter& painter, const TLineInk& ink, TPoint64 from, TPoint
       painter.Run(line.MajorAt(i), line.MinorAt(offset), 1, 1, pos + i, ink);
     return line.Major;
   }
-  // Along x, the pixels of one row form a run painted at once.
-  Coord runStart = steps.First;
-  for (Coord i = steps.First; i <= steps.Last; ++i) {
-    const Coord row = offset;
-    advance();
-    if (i == steps.Last || offset != row) {
-      if (ink.Dash) {
-        painter.Run(line.MinorAt(row), line.MajorAt(runStart), i - runStart + 1, line.MajorSign,
-                    pos + runStart, ink);
-      } else {
-        const Coord a = line.MajorAt(runStart), b = line.MajorAt(i);
-        painter.Paint(line.MinorAt(row), {std::min(a, b), std::max(a, b)}, ink.On);
-      }
-      runStart = i + 1;
+  // Along x, the pixels of one row form a run painted at once; the runs' ends come
+  // from stepping where each row starts, not from walking its pixels.
+  TRunStarts starts(line, offset + 1);
+  if (!ink.Dash) {
+    // Inside the clip too: each run is a plain span of its row.
+    const TInk on = ink.On;
+    const std::ptrdiff_t down = line.MinorSign * painter.Stride();
+    TPixel* row = painter.Row(line.MinorAt(offset));
+    for (Coord i = steps.First;; row += down, starts.Advance()) {
+      const Coord end = std::min(starts.Step - 1, steps.Last);
+      const Coord a = line.MajorAt(i), b = line.MajorAt(end);
+      TPixel* const first = row + std::min(a, b);
+      TPixel* const last = row + std::max(a, b);
+      if (on.And == 0)
+        FillPixels(first, last + 1, on.Xor);
+      else
+        ApplyInk(first, last + 1, on);
+      if (end == steps.Last) break;
+      i = end + 1;
     }
+    return line.Major;
+  }
+  for (Coord i = steps.First, row = offset;; ++row, starts.Advance()) {
+    const Coord end = std::min(starts.Step - 1, steps.Last);
+    painter.Run(line.MinorAt(row), line.MajorAt(i), end - i + 1, line.MajorSign, pos + i, ink);
+    if (end == steps.Last) break;
+    i = end + 1;
   }
   return line.Major;
 }

@@ -43,18 +43,15 @@ class TRoundShape {
   Coord FCornerHeight = 1;
 };
 
-// x is a doubled half width of the ellipse's row when x^2 b^2 <= a^2 (b^2 - y^2),
-// all doubled; T must hold the products exactly.
-template <typename T>
-bool FitsRow(Coord x, Coord a, Coord b, Coord y) {
-  return T{x} * x * b * b <= T{a} * a * (b - y) * (b + y);
-}
-
-// The greatest such x from a start a unit or a few off, keeping to `least`.
+// The greatest doubled half width x of an ellipse's row, x^2 b^2 <= a^2 (b^2 - y^2)
+// (all doubled), from a start a unit or a few off, keeping to `least`; T must hold
+// the products exactly.
 template <typename T>
 Coord CorrectHalfWidth(Coord x, Coord a, Coord b, Coord y, Coord least) {
-  while (x + 2 <= a - 1 && FitsRow<T>(x + 2, a, b, y)) x += 2;
-  while (x - 2 >= least && !FitsRow<T>(x, a, b, y)) x -= 2;
+  const T squareB = T{b} * b, limit = T{a} * a * (b - y) * (b + y);
+  auto fits = [&](Coord v) { return T{v} * v * squareB <= limit; };
+  while (x + 2 <= a - 1 && fits(x + 2)) x += 2;
+  while (x - 2 >= least && !fits(x)) x -= 2;
   return x;
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -299,6 +300,49 @@ TEST_F(RasterLine, ThroughTheCanvasFromPenPosition) {
   canvas.LineTo(4, 0);
   canvas.LineTo(6, 0);
   EXPECT_EQ(RowOf(1), ".######.");
+}
+
+}  // namespace
+
+namespace {
+
+// Solid lines against their rule, pixel by pixel: step i along the longer axis (x
+// when both are equal) moves the other coordinate by (2 i minor + major - bias) /
+// (2 major) rounded down, bias 1 when it grows, and the end pixel is left out. Copy
+// and xor pens take different paths; the clip cuts most of the lines.
+TEST_F(RasterLine, SolidLinesFollowTheRoundingRule) {
+  const TPoint centre{20, 16};
+  const Types::TRect clip{6, 5, 33, 27};
+  for (TPenMode mode : {pmCopy, pmXor})
+    for (int dx : {-19, -13, -8, -5, -2, -1, 0, 1, 2, 6, 11, 19})
+      for (int dy : {-15, -7, -4, -1, 0, 1, 3, 8, 15})
+        for (bool clipped : {false, true}) {
+          Start(40, 32);
+          State.Pen.Mode = mode;
+          if (clipped) State.Clip = clip;
+          Device.LineTo(centre, {centre.X + dx, centre.Y + dy}, State);
+          const bool xMajor = std::abs(dx) >= std::abs(dy);
+          const int major = xMajor ? std::abs(dx) : std::abs(dy);
+          const int minor = xMajor ? std::abs(dy) : std::abs(dx);
+          const int majorSign = (xMajor ? dx : dy) < 0 ? -1 : 1;
+          const int minorSign = (xMajor ? dy : dx) < 0 ? -1 : 1;
+          const int bias = minorSign > 0 ? 1 : 0;
+          std::vector<bool> expected(40 * 32, false);
+          for (int i = 0; i < major; ++i) {
+            const int along = majorSign * i;
+            const int aside = minorSign * ((2 * i * minor + major - bias) / (2 * major));
+            const TPoint p{centre.X + (xMajor ? along : aside),
+                           centre.Y + (xMajor ? aside : along)};
+            if (!clipped || clip.Contains(p))
+              expected[static_cast<std::size_t>(p.Y * 40 + p.X)] = true;
+          }
+          for (int y = 0; y < 32; ++y)
+            for (int x = 0; x < 40; ++x)
+              ASSERT_EQ(Surface.Pixel(x, y),
+                        expected[static_cast<std::size_t>(y * 40 + x)] ? kPen : kPaper)
+                  << (mode == pmXor ? "xor" : "copy") << " to " << dx << "," << dy
+                  << (clipped ? " clipped" : "") << " at " << x << "," << y;
+        }
 }
 
 }  // namespace
