@@ -120,6 +120,19 @@ void TColorProperty::GetValues(const std::function<void(const std::string&)>& pr
   Graphics::GetColorValues(proc);
 }
 
+// ---- events ----
+
+void TMethodProperty::SetValue(const std::string& value) {
+  if (value == GetValue()) return;
+  Classes::TComponent& root = Designer().Root();
+  const TypInfo::TMethodInfo* method = TypInfo::FindMethod(root.ClassType(), value);
+  if (method == nullptr)
+    throw SysUtils::Exception(std::string(root.ClassName()) + " has no method \"" + value + "\"");
+  if (!PropInfo().SetMethod(*GetComponent(0), method->Bind(root), value))
+    throw SysUtils::Exception("method \"" + value + "\" does not fit " + GetName());
+  Designer().Modified();
+}
+
 // ---- string lists ----
 
 std::string StringListValue(const std::vector<std::string>& lines) {
@@ -201,6 +214,8 @@ std::unique_ptr<TPropertyEditor> GetPropertyEditor(TDesigner& designer,
   if (prop.Type->Kind == TypInfo::TTypeKind::String)
     return std::make_unique<TStringProperty>(designer, instance, prop);
   if (IsStringList(*prop.Type)) return std::make_unique<TStringsProperty>(designer, instance, prop);
+  if (prop.Type->Kind == TypInfo::TTypeKind::Method)
+    return std::make_unique<TMethodProperty>(designer, instance, prop);
   return std::make_unique<TPropertyEditor>(designer, instance, prop);
 }
 

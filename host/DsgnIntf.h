@@ -109,6 +109,16 @@ class TStringsProperty : public TPropertyEditor {
   void SetValue(const std::string& value) override;
 };
 
+// Events: the name of a published method of the form being designed, bound to
+// the event when the method fits it.
+class TMethodProperty : public TPropertyEditor {
+ public:
+  using TPropertyEditor::TPropertyEditor;
+  TPropertyAttributes GetAttributes() override { return {paMultiSelect, paRevertable}; }
+  // Raises SysUtils::Exception when the form has no such method or it does not fit.
+  void SetValue(const std::string& value) override;
+};
+
 // A string list's lines as its editor's text, and back; StringListLines raises
 // Classes::EReadError for text that is not a list of strings.
 std::string StringListValue(const std::vector<std::string>& lines);

@@ -34,6 +34,23 @@ class TCountingEditor : public TComponentEditor {
   static inline std::vector<int> Executed;
 };
 
+// A form with one published method, as a designed form's class has.
+class TMethodsForm : public Forms::TForm {
+  TOLLEN_CLASS(TMethodsForm)
+ public:
+  using TForm::TForm;
+  void Clicked(System::TObject*) { ++Clicks; }
+  int Clicks = 0;
+};
+
+System::TClass TMethodsForm::StaticClass() {
+  static const TypInfo::TMethodTable methods{
+      {TypInfo::NotifyMethod<TMethodsForm>("Clicked", &TMethodsForm::Clicked)}};
+  static const System::TClassInfo info{"TMethodsForm", Forms::TForm::StaticClass(), nullptr,
+                                       nullptr, &methods};
+  return &info;
+}
+
 class Design : public ::testing::Test {
  protected:
   void SetUp() override { ClearRegistrations(); }
@@ -155,6 +172,23 @@ TEST_F(Design, StringListTextHoldsAnyLineAndRefusesWhatIsNotAList) {
   EXPECT_TRUE(StringListLines("()").empty());
   for (const char* bad : {"'one'", "('one' 2)", "(", "[a]"})
     EXPECT_THROW(StringListLines(bad), Classes::EReadError) << bad;
+}
+
+TEST_F(Design, EventsTakeAFittingMethodOfTheFormByName) {
+  TMethodsForm root(nullptr);
+  TDesigner designer(root);
+  StdCtrls::TLabel label(&root);
+  auto editor = [&](const char* event) {
+    return GetPropertyEditor(designer, label, *TypInfo::GetPropInfo(label.ClassType(), event));
+  };
+  editor("OnClick")->SetValue("Clicked");
+  EXPECT_EQ(editor("OnClick")->GetValue(), "Clicked");
+  label.OnClick(&label);
+  EXPECT_EQ(root.Clicks, 1);
+  EXPECT_TRUE(designer.IsModified());
+  EXPECT_THROW(editor("OnClick")->SetValue("Missing"), SysUtils::Exception);
+  EXPECT_THROW(editor("OnMouseDown")->SetValue("Clicked"), SysUtils::Exception);
+  EXPECT_EQ(editor("OnMouseDown")->GetValue(), "");
 }
 
 }  // namespace

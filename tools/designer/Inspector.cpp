@@ -47,6 +47,11 @@ float Channel(Graphics::TColor rgb, int shift) {
   return static_cast<float>((static_cast<std::uint32_t>(rgb) >> shift) & 0xFFu) / 255.0f;
 }
 
+// Escape lets go of the popup being drawn, as it does of any menu.
+void CloseOnEscape() {
+  if (ImGui::IsKeyPressed(ImGui::GetKeyIndex(ImGuiKey_Escape), false)) ImGui::CloseCurrentPopup();
+}
+
 }  // namespace
 
 // ---- without a window ----
@@ -148,6 +153,8 @@ void TInspector::Draw() {
     FErrors.clear();
     FEditing.clear();
   }
+  FRows.clear();  // what tests find is what this frame shows
+  FItems.clear();
   const std::string title = name + ": " + std::string(s.Component(name).ClassName());
   ImGui::TextUnformatted(title.c_str());
   ImGui::Separator();
@@ -226,7 +233,7 @@ void TInspector::DrawValue(const Tools::TPropertyRow& row) {
       DrawCheck(row);
       break;
     case TRowEditor::Choice:
-      DrawChoice(row);
+      DrawChoice(row, false);
       break;
     case TRowEditor::Color:
       DrawColor(row);
@@ -244,6 +251,7 @@ void TInspector::DrawValue(const Tools::TPropertyRow& row) {
   const std::string path = FComponent + "." + row.Path;
   Tools::TDesignSession& s = FUi.Session();
   if (ImGui::Button("...", ImVec2(button, 0))) FUi.Later([&s, path] { s.EditProperty(path); });
+  Record(row.Path + "...");
 }
 
 void TInspector::DrawText(const Tools::TPropertyRow& row, float width) {
@@ -271,21 +279,25 @@ void TInspector::DrawCheck(const Tools::TPropertyRow& row) {
   Record(row.Path);
 }
 
-void TInspector::DrawChoice(const Tools::TPropertyRow& row) {
-  if (!ImGui::BeginCombo("##value", row.Value.c_str(), ImGuiComboFlags_HeightLargest)) {
-    Record(row.Path);
-    return;
-  }
+void TInspector::DrawChoice(const Tools::TPropertyRow& row, bool swatches) {
+  const bool open = ImGui::BeginCombo("##value", row.Value.c_str(), ImGuiComboFlags_HeightLargest);
+  Record(row.Path);
+  if (!open) return;
+  const float side = ImGui::GetTextLineHeight();
   for (const std::string& value : row.Values) {
+    if (swatches) {
+      const std::array<float, 3> rgb = ColorRgb(value);
+      ImGui::ColorButton(("##" + value).c_str(), ImVec4(rgb[0], rgb[1], rgb[2], 1.0f),
+                         ImGuiColorEditFlags_NoAlpha | ImGuiColorEditFlags_NoTooltip,
+                         ImVec2(side, side));
+      ImGui::SameLine();
+    }
     const bool current = value == row.Value;
     if (ImGui::Selectable(value.c_str(), current) && !current) Set(row.Path, value);
     if (current) ImGui::SetItemDefaultFocus();
-    const std::string key = row.Path + "\n" + value;
-    if (ImGui::IsItemVisible())
-      FItems[key] = LastItemRect();
-    else
-      FItems.erase(key);
+    if (ImGui::IsItemVisible()) FItems[row.Path + "\n" + value] = LastItemRect();
   }
+  CloseOnEscape();
   ImGui::EndCombo();
 }
 
@@ -300,11 +312,12 @@ void TInspector::DrawColor(const Tools::TPropertyRow& row) {
   if (ImGui::BeginPopup("picker")) {
     ImGui::ColorPicker3("##picker", FPicked.data(), ImGuiColorEditFlags_NoAlpha);
     if (ImGui::IsItemDeactivatedAfterEdit()) Set(row.Path, ColorValue(FPicked));
+    CloseOnEscape();
     ImGui::EndPopup();
   }
   ImGui::SameLine(0, ImGui::GetStyle().ItemInnerSpacing.x);
   ImGui::SetNextItemWidth(-FLT_MIN);
-  DrawChoice(row);
+  DrawChoice(row, true);
 }
 
 void TInspector::DrawSetElements(const Tools::TPropertyRow& row) {
@@ -342,6 +355,7 @@ void TInspector::DrawLines(const Tools::TPropertyRow& row) {
   Record(row.Path + ".ok");
   ImGui::SameLine();
   if (ImGui::Button("Cancel")) ImGui::CloseCurrentPopup();
+  CloseOnEscape();
   ImGui::EndPopup();
 }
 
@@ -354,10 +368,7 @@ void TInspector::DrawError(const std::string& path) const {
 }
 
 void TInspector::Record(const std::string& path) {
-  if (ImGui::IsItemVisible())
-    FRows[path] = LastItemRect();
-  else
-    FRows.erase(path);
+  if (ImGui::IsItemVisible()) FRows[path] = LastItemRect();
 }
 
 void TInspector::Set(const std::string& path, const std::string& value) {

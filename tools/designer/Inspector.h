@@ -31,7 +31,7 @@ class TInspector {
   // as "Font.Style.fsBold") or the node that opens a sub-object ("Pen") or a set
   // ("Font.Style[]") was drawn last, in window pixels; empty when it was not in
   // view. A string list's box and its OK button are "Frames.lines", "Frames.ok";
-  // a colour's swatch "Color.swatch".
+  // a colour's swatch "Color.swatch"; a dialog's ellipsis button "Geluid...".
   Types::TRect RowRect(const std::string& path) const;
   // Where `value` was drawn in the open drop-down of `path` (empty when it was
   // not in view): a click on RowRect(path) opens the drop-down, a click here
@@ -48,7 +48,7 @@ class TInspector {
   void DrawValue(const Tools::TPropertyRow& row);
   void DrawText(const Tools::TPropertyRow& row, float width);
   void DrawCheck(const Tools::TPropertyRow& row);
-  void DrawChoice(const Tools::TPropertyRow& row);
+  void DrawChoice(const Tools::TPropertyRow& row, bool swatches);
   void DrawColor(const Tools::TPropertyRow& row);
   void DrawSetElements(const Tools::TPropertyRow& row);
   void DrawLines(const Tools::TPropertyRow& row);

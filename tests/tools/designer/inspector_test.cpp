@@ -108,6 +108,30 @@ TEST_F(InspectorTest, AStringListIsEditedALineAnItem) {
   EXPECT_EQ(film.Frames().ToVector(), (std::vector<std::string>{"een.bmp", "twee.bmp"}));
 }
 
+TEST_F(InspectorTest, EscapeClosesADropDownWithoutChoosing) {
+  Click(Row("Vorm"));
+  ASSERT_FALSE(Inspector().ItemRect("Vorm", "Cirkel").IsEmpty());
+  Key(SDL_SCANCODE_ESCAPE);
+  EXPECT_TRUE(Inspector().ItemRect("Vorm", "Cirkel").IsEmpty());
+  Click(Row("DragMode"));  // the next click is the next drop-down's
+  EXPECT_FALSE(Inspector().ItemRect("DragMode", "dmAutomatic").IsEmpty());
+  EXPECT_EQ(Vorm().Vorm(), Vormen::Rechthoek);
+}
+
+TEST_F(InspectorTest, TheEllipsisRunsTheEditorsDialog) {
+  session->Add("TFilm", {120, 20});
+  session->Select({"Film1"});
+  Frames();
+  Dialogs::TScriptedDialogs dialogs;
+  dialogs.Choose({"klik.wav"});
+  Dialogs::UseDialogService(&dialogs);
+  Click(Row("Geluid..."));
+  Dialogs::UseDialogService(nullptr);
+  ASSERT_EQ(dialogs.OpenRequests().size(), 1u);
+  EXPECT_EQ(dynamic_cast<Film::TFilm&>(session->Component("Film1")).Geluid(), "klik.wav");
+  EXPECT_TRUE(Inspector().RowRect("Hint...").IsEmpty());  // no dialog, no button
+}
+
 // ---- without a window ----
 
 TEST(InspectorValues, SetsTakeAndDropElementsInTheirOwnOrder) {
