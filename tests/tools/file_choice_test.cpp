@@ -190,13 +190,17 @@ TEST_F(FileChoiceFolderTest, OpenRefusesWhatMustExistAndDoesNot) {
   }
 }
 
-TEST_F(FileChoiceFolderTest, AFolderNameOpensTheFolder) {
+TEST_F(FileChoiceFolderTest, AFolderNameOpensTheFolderAndAPatternListsItsFiles) {
   TFileChoice choice(Request({Dialogs::ofFileMustExist}));
   EXPECT_EQ(Typed(choice, "sub").Kind, TKind::Entered);
   EXPECT_EQ(choice.Folder(), temp.Path() / "sub");
   EXPECT_EQ(choice.Text(), "");
   EXPECT_EQ(Typed(choice, "..").Kind, TKind::Entered);
   EXPECT_EQ(choice.Folder(), temp.Path());
+  EXPECT_EQ(Typed(choice, "*.TXT").Kind, TKind::Entered);
+  EXPECT_EQ(choice.Entries().Files, Names{"notes.txt"});
+  choice.SetFilterIndex(0);
+  EXPECT_EQ(choice.Entries().Files, (Names{"A.BMP", "b.bmp", "c.bmp"}));
 }
 
 }  // namespace

@@ -187,7 +187,7 @@ void TFileChoice::Show(fs::path folder) {
 void TFileChoice::Refresh() {
   FListProblem.clear();
   try {
-    FEntries = ListFolder(FFolder, FFilters[FFilterIndex]);
+    FEntries = ListFolder(FFolder, FTypedPattern ? *FTypedPattern : FFilters[FFilterIndex]);
   } catch (const std::exception& e) {
     FEntries = {};
     FListProblem = e.what();
@@ -209,8 +209,9 @@ void TFileChoice::Up() {
 }
 
 void TFileChoice::SetFilterIndex(std::size_t index) {
-  if (index >= FFilters.size() || index == FFilterIndex) return;
+  if (index >= FFilters.size() || (index == FFilterIndex && !FTypedPattern)) return;
   FFilterIndex = index;
+  FTypedPattern.reset();
   Refresh();
 }
 
@@ -283,6 +284,11 @@ TChoiceAnswer TFileChoice::Open() {
   if (names.empty()) return {};
   if (names.size() == 1 && Enter(names.front())) {
     FText.clear();
+    return {TKind::Entered, {}, {}};
+  }
+  if (names.size() == 1 && names.front().find_first_of("*?") != std::string::npos) {
+    FTypedPattern = TFilterEntry{names.front(), {names.front()}};
+    Refresh();
     return {TKind::Entered, {}, {}};
   }
   std::vector<std::string> files = Resolved(names);

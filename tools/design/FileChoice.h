@@ -11,12 +11,15 @@
 // files may be chosen, several names in double quotes. Pressing Open answers
 // full paths: the folder shown joined with each name (an absolute name stays as
 // it is), DefaultExt added to a name without an extension unless that very file
-// exists. A single name that is a folder opens that folder instead. The
+// exists. A single name that is a folder opens that folder instead, and one
+// holding "*" or "?" lists the files it matches until another filter entry is
+// chosen. The
 // must-exist options refuse names with a message for the user; a file about to be
 // overwritten under ofOverwritePrompt is asked about first.
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -59,7 +62,7 @@ struct TChoiceAnswer {
   enum class TKind {
     Nothing,  // no name given: the dialog stays as it is
     Refused,  // Message says why; the dialog stays
-    Entered,  // the name was a folder, now shown
+    Entered,  // the name was a folder, now shown, or a pattern, now listed
     Confirm,  // Message asks whether Files may be overwritten
     Chosen    // Files are the answer
   };
@@ -118,6 +121,7 @@ class TFileChoice {
   Dialogs::TOpenRequest FRequest;
   std::vector<TFilterEntry> FFilters;
   std::size_t FFilterIndex = 0;
+  std::optional<TFilterEntry> FTypedPattern;  // lists instead of the filter entry
   std::filesystem::path FFolder;
   TFolderEntries FEntries;
   std::string FListProblem;

@@ -122,20 +122,20 @@ void TFileBrowser::DrawList() {
   ImGui::BeginChild("entries", ImVec2(kListWidth, kListHeight), true);
   std::optional<std::string> enter;
   bool open = false;
-  for (const std::string& folder : FChoice.Entries().Folders) {
-    const std::string label = folder + "/";
-    ImGui::Selectable(label.c_str(), false, ImGuiSelectableFlags_AllowDoubleClick);
-    FRects.Record(label);
-    if (DoubleClicked()) enter = folder;
-  }
-  for (const std::string& file : FChoice.Entries().Files) {
-    if (ImGui::Selectable(file.c_str(), FChoice.IsPicked(file),
-                          ImGuiSelectableFlags_AllowDoubleClick)) {
-      const bool twice = ImGui::IsMouseDoubleClicked(0);
-      FChoice.Pick(file, twice ? Tools::TPickMode::Only : ClickMode());
-      open = open || twice;
+  const std::vector<std::string>& folders = FChoice.Entries().Folders;
+  const std::vector<std::string>& files = FChoice.Entries().Files;
+  // Only the rows in sight are drawn: a folder may hold many thousands.
+  ImGuiListClipper rows;
+  rows.Begin(static_cast<int>(folders.size() + files.size()));
+  while (rows.Step()) {
+    for (auto i = static_cast<std::size_t>(rows.DisplayStart);
+         i < static_cast<std::size_t>(rows.DisplayEnd); ++i) {
+      if (i < folders.size()) {
+        if (FolderRow(folders[i])) enter = folders[i];
+      } else if (FileRow(files[i - folders.size()])) {
+        open = true;
+      }
     }
-    FRects.Record(file);
   }
   if (!FChoice.ListProblem().empty())
     ImGui::TextColored(kProblemColour, "%s", FChoice.ListProblem().c_str());
@@ -143,6 +143,26 @@ void TFileBrowser::DrawList() {
   // The list is changed once it is drawn, never while it is being drawn.
   if (enter && FChoice.Enter(*enter)) FProblem.clear();
   if (open) Open();
+}
+
+// A folder's row; true when it was double-clicked.
+bool TFileBrowser::FolderRow(const std::string& folder) {
+  const std::string label = folder + "/";
+  ImGui::Selectable(label.c_str(), false, ImGuiSelectableFlags_AllowDoubleClick);
+  FRects.Record(label);
+  return DoubleClicked();
+}
+
+// A file's row; a click picks it, and true tells it was double-clicked.
+bool TFileBrowser::FileRow(const std::string& file) {
+  bool twice = false;
+  if (ImGui::Selectable(file.c_str(), FChoice.IsPicked(file),
+                        ImGuiSelectableFlags_AllowDoubleClick)) {
+    twice = ImGui::IsMouseDoubleClicked(0);
+    FChoice.Pick(file, twice ? Tools::TPickMode::Only : ClickMode());
+  }
+  FRects.Record(file);
+  return twice;
 }
 
 void TFileBrowser::DrawPreview() {
@@ -196,8 +216,10 @@ void TFileBrowser::DrawNameAndFilter() {
 }
 
 void TFileBrowser::DrawButtons() {
-  if (ImGui::Button("Open", ImVec2(kButtonWidth, 0))) Open();
-  FRects.Record("Open");
+  const char* verb =
+      FChoice.Request().Options.Contains(Dialogs::ofOverwritePrompt) ? "Save" : "Open";
+  if (ImGui::Button(verb, ImVec2(kButtonWidth, 0))) Open();
+  FRects.Record(verb);
   ImGui::SameLine();
   if (ImGui::Button("Cancel", ImVec2(kButtonWidth, 0))) FClosed = true;
   FRects.Record("Cancel");

@@ -2,9 +2,9 @@
 // TFileChoice: a button to the parent folder and a path bar, the folder's
 // sub-folders and matching files (a double-click opens a folder or chooses a
 // file; Ctrl and Shift clicks pick several when the request allows it), the
-// file-name field (Enter presses Open), the filter drop-down, and Open and
-// Cancel. A refused name is told in the box, which stays open. The picture
-// dialog shows the one picked bitmap beside the list, fitted into a square,
+// file-name field (Enter presses Open), the filter drop-down, and Open (Save
+// when the request asks before overwriting) and Cancel. A refused name is told in the box, which
+// stays open. The picture dialog shows the one picked bitmap beside the list, fitted into a square,
 // with its size in pixels, or why it cannot be read.
 //
 // The box around it (a modal popup, Escape cancelling) is the caller's.
@@ -68,6 +68,8 @@ class TFileBrowser {
  private:
   void DrawPathBar();
   void DrawList();
+  bool FolderRow(const std::string& folder);
+  bool FileRow(const std::string& file);
   void DrawPreview();
   void DrawNameAndFilter();
   void DrawButtons();

@@ -78,8 +78,11 @@ std::optional<std::vector<std::string>> TWindowDialogs::ChooseFiles(
   using TKind = Tools::TChoiceAnswer::TKind;
   Tools::TFileChoice choice(request);
   TFileBrowser browser(FUi, choice, FRects);
-  const std::string title =
-      (request.Title.empty() ? std::string("Open") : request.Title) + "##files";
+  const bool saving = request.Options.Contains(Dialogs::ofOverwritePrompt);
+  const std::string title = (!request.Title.empty() ? request.Title
+                             : saving               ? "Save As"
+                                                    : "Open") +
+                            "##files";
   for (;;) {
     Modal([&] {
       if (!BeginModal(title.c_str())) return false;
