@@ -255,6 +255,7 @@ void TDesignerWindow::DrawMenu() {
 
 void TDesignerWindow::Shortcuts() {
   const ImGuiIO& io = ImGui::GetIO();
+  if (Pressed(ImGuiKey_Escape) && !FPalette->Picked().empty()) FPalette->Pick("");
   if (!io.KeyCtrl) return;
   if (Pressed(SDL_SCANCODE_N))
     Later([this] {
