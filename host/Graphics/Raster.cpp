@@ -152,11 +152,7 @@ void DrawThinPath(TPainter& painter, const TLineInk& ink, std::span<const TPoint
 void DrawThinRectangle(TPainter& painter, const TBox& box, const TLineInk& pen,
                        const TBrushFill& brush) {
   if (box.Empty() || (box.Width() == 1 && box.Height() == 1) || painter.Empty()) return;
-  if (brush.Visible()) {
-    const Coord first = std::max(box.Top + 1, painter.Clip().Top);
-    const Coord last = std::min(box.Bottom - 1, painter.Clip().Bottom) - 1;
-    for (Coord y = first; y <= last; ++y) painter.Fill(y, {box.Left + 1, box.Right - 2}, brush);
-  }
+  painter.FillBox({box.Left + 1, box.Top + 1, box.Right - 1, box.Bottom - 1}, brush);
   const Coord right = box.Right - 1, bottom = box.Bottom - 1;
   const std::array<TPoint64, 4> corners{
       {{right, box.Top}, {box.Left, box.Top}, {box.Left, bottom}, {right, bottom}}};
@@ -167,12 +163,7 @@ void DrawThinRectangle(TPainter& painter, const TBox& box, const TLineInk& pen,
 
 void TRasterDevice::FillRect(const Types::TRect& r, const TDrawState& s) {
   TPainter painter(FSurface, s.Clip);
-  const TBrushFill brush = BrushOf(s);
-  const TBox box = RectToDevice(r, s);
-  if (box.Empty() || !brush.Visible()) return;
-  const Coord first = std::max(box.Top, painter.Clip().Top);
-  const Coord last = std::min(box.Bottom, painter.Clip().Bottom) - 1;
-  for (Coord y = first; y <= last; ++y) painter.Fill(y, {box.Left, box.Right - 1}, brush);
+  painter.FillBox(RectToDevice(r, s), BrushOf(s));
 }
 
 void TRasterDevice::Rectangle(const Types::TRect& r, const TDrawState& s) {

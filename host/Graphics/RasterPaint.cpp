@@ -182,6 +182,20 @@ void TPainter::Hatch(Coord y, TSpan span, TBrushStyle style, TPixel color) {
     if ((bits >> (x & 7)) & 1) row[x] = color & kRgbMask;
 }
 
+void TPainter::FillBox(const TBox& box, const TBrushFill& brush) {
+  const TSpan v = Visible({box.Left, box.Right - 1});
+  const Coord first = std::max(box.Top, FClip.Top), last = std::min(box.Bottom, FClip.Bottom) - 1;
+  if (v.Empty() || first > last || !brush.Visible()) return;
+  if (brush.Style != bsSolid) {
+    for (Coord y = first; y <= last; ++y) Hatch(y, v, brush.Style, brush.Color);
+    return;
+  }
+  const TPixel color = CopyInk(brush.Color).Xor;
+  TPixel* row = Row(first);
+  for (Coord y = first; y <= last; ++y, row += Stride())
+    FillPixels(row + v.First, row + v.Last + 1, color);
+}
+
 void TPainter::Run(Coord y, Coord x, Coord length, int step, Coord pos, const TLineInk& ink) {
   if (length <= 0 || !RowVisible(y)) return;
   // Pixel k of the run lies at x + step * k; keep the k inside the clip.

@@ -162,6 +162,8 @@ class TPainter {
     else if (brush.Style != bsClear)
       Hatch(y, span, brush.Style, brush.Color);
   }
+  // The brush over a box, clipped once rather than row by row.
+  void FillBox(const TBox& box, const TBrushFill& brush);
   // `length` pixels of row y from x on, stepping by `step` (+1 or -1); the first is
   // at position `pos` of the pen's pattern.
   void Run(Coord y, Coord x, Coord length, int step, Coord pos, const TLineInk& ink);
