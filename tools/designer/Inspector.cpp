@@ -164,7 +164,10 @@ void TInspector::Draw() {
     return;
   ImGui::TableSetupColumn("Property", ImGuiTableColumnFlags_WidthFixed, 130);
   ImGui::TableSetupColumn("Value", ImGuiTableColumnFlags_WidthStretch);
-  const std::vector<Tools::TPropertyRow> rows = s.Properties(name);
+  // The name first, as the component's own row: the session keeps it out of
+  // the property rows, since a form file writes it in the object's line.
+  std::vector<Tools::TPropertyRow> rows{{"Name", name, {}, TypInfo::StringType(), {}}};
+  for (Tools::TPropertyRow& row : s.Properties(name)) rows.push_back(std::move(row));
   DrawRows({rows, 0, rows.size(), 0});
   ImGui::EndTable();
 }

@@ -1,6 +1,7 @@
 // The object inspector: the published properties of the selected component (the
-// form when nothing or several are selected), in its property table's order, each
-// shown and changed through its registered editor.
+// form when nothing or several are selected), its name first, then the rest in
+// its property table's order, each shown and changed through its registered
+// editor.
 //
 // How a row is edited follows its type and editor: text for strings, numbers and
 // events (set on Enter or when the field is left), a check box for a boolean, a

@@ -63,6 +63,14 @@ TEST_F(InspectorTest, ARefusedValueKeepsTheOldOneAndShowsWhyUntilAGoodOneComes) 
   EXPECT_EQ(Inspector().Error("Width"), "");
 }
 
+TEST_F(InspectorTest, TheNameRowRenamesAndRefusesWhatCannotBeAName) {
+  Retype("Name", "9x");
+  EXPECT_NE(Inspector().Error("Name").find("cannot name a component"), std::string::npos);
+  Retype("Name", "Rond");
+  EXPECT_EQ(session->ComponentNames(), std::vector<std::string>{"Rond"});
+  EXPECT_EQ(session->Selection(), std::vector<std::string>{"Rond"});
+}
+
 TEST_F(InspectorTest, ACheckBoxTogglesABoolean) {
   Click(Row("Visible"));
   EXPECT_FALSE(Vorm().Visible());
