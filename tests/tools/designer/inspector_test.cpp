@@ -5,6 +5,7 @@
 #include <map>
 
 #include "Film.h"
+#include "FormCanvas.h"
 #include "Vormen.h"
 #include "WindowHarness.h"
 
@@ -27,11 +28,14 @@ class InspectorTest : public WindowTest {
   }
   // Clicks into a text field, replaces what it holds and presses Enter.
   void Retype(const std::string& path, const std::string& text) {
+    TypeOver(path, text);
+    Key(SDL_SCANCODE_RETURN);
+  }
+  void TypeOver(const std::string& path, const std::string& text) {
     Click(Row(path));
     Key(SDL_SCANCODE_A, KMOD_LCTRL);
     Key(SDL_SCANCODE_LCTRL);  // let go, or the field takes no characters
     Type(text);
-    Key(SDL_SCANCODE_RETURN);
   }
   std::string Value(const std::string& component, const std::string& path) {
     for (const Tools::TPropertyRow& row : session->Properties(component))
@@ -61,6 +65,17 @@ TEST_F(InspectorTest, ARefusedValueKeepsTheOldOneAndShowsWhyUntilAGoodOneComes) 
   Retype("Width", "80");
   EXPECT_EQ(Vorm().Width(), 80);
   EXPECT_EQ(Inspector().Error("Width"), "");
+}
+
+TEST_F(InspectorTest, WhatWasTypedIsSetWhenAnotherComponentIsChosen) {
+  session->Add("TVorm", {120, 20});
+  session->Select({"Vorm1"});
+  Frames();
+  TypeOver("Width", "90");
+  Click(window->Canvas().WindowPoint({130, 30}));
+  EXPECT_EQ(session->Selection(), std::vector<std::string>{"Vorm2"});
+  EXPECT_EQ(Vorm().Width(), 90);
+  EXPECT_EQ(dynamic_cast<Vormen::TVorm&>(session->Component("Vorm2")).Width(), 62);
 }
 
 TEST_F(InspectorTest, TheNameRowRenamesAndRefusesWhatCannotBeAName) {
