@@ -64,6 +64,7 @@ class TDesignerWindow final : public TDesignerUi, public Forms::TEventSource {
   TFormCanvas& Canvas() { return *FCanvas; }
   TPalette& Palette() { return *FPalette; }
   TInspector& Inspector() { return *FInspector; }
+  TWindowDialogs& Dialogs() { return *FDialogs; }
   int FramesDrawn() const { return FFramesDrawn; }
   std::string Title() const { return SDL_GetWindowTitle(FWindow); }
 

@@ -258,30 +258,47 @@ void TFormCanvas::DrawSelection(ImDrawList& list) const {
   if (!outline.IsEmpty()) box(OnScreen(outline), kOutlineColour, false);
 }
 
+Types::TRect TFormCanvas::MenuItemRect(const std::string& label) const {
+  auto it = FMenuItems.find(label);
+  return it == FMenuItems.end() ? Types::TRect{} : it->second;
+}
+
 void TFormCanvas::ContextMenu() {
-  if (!ImGui::BeginPopup("component")) return;
+  if (!ImGui::BeginPopup("component")) {
+    FMenuItems.clear();
+    return;
+  }
+  auto note = [this](const std::string& label) {
+    const ImVec2 a = ImGui::GetItemRectMin(), b = ImGui::GetItemRectMax();
+    FMenuItems[label] = {static_cast<int>(a.x), static_cast<int>(a.y), static_cast<int>(b.x),
+                         static_cast<int>(b.y)};
+  };
   Tools::TDesignSession& s = FUi.Session();
   if (FMenuFor != s.Form().Name()) {
     const std::vector<std::string> verbs = s.Verbs(FMenuFor);
     for (std::size_t i = 0; i < verbs.size(); ++i) {
       const auto [label, accelerator] = VerbLabel(verbs[i]);
-      if (ImGui::MenuItem(label.c_str(), accelerator.c_str()) || AcceleratorPressed(accelerator)) {
+      const bool chosen = ImGui::MenuItem(label.c_str(), accelerator.c_str());
+      note(label);
+      if (chosen || AcceleratorPressed(accelerator)) {
         FUi.Later([&s, name = FMenuFor, i] { s.ExecuteVerb(name, static_cast<int>(i)); });
         ImGui::CloseCurrentPopup();
       }
     }
     if (!verbs.empty()) ImGui::Separator();
   }
-  auto command = [](const char* label, const char* keys, const std::function<void()>& run) {
-    if (ImGui::MenuItem(label, keys) && run) run();
+  auto command = [&](const char* label, const char* keys, const std::function<void()>& run) {
+    const bool chosen = ImGui::MenuItem(label, keys);
+    note(label);
+    if (chosen && run) run();
   };
   command("Cut", "Ctrl+X", OnCut);
   command("Copy", "Ctrl+C", OnCopy);
   command("Paste", "Ctrl+V", OnPaste);
   command("Delete", "Del", OnDelete);
   ImGui::Separator();
-  if (ImGui::MenuItem("Bring to front")) FUi.Later([&s] { s.BringToFront(); });
-  if (ImGui::MenuItem("Send to back")) FUi.Later([&s] { s.SendToBack(); });
+  command("Bring to front", nullptr, [&] { FUi.Later([&s] { s.BringToFront(); }); });
+  command("Send to back", nullptr, [&] { FUi.Later([&s] { s.SendToBack(); }); });
   ImGui::EndPopup();
 }
 

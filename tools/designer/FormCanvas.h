@@ -11,6 +11,7 @@
 // resize) by one pixel or the grid, Delete deletes.
 #pragma once
 
+#include <map>
 #include <optional>
 #include <string>
 
@@ -38,6 +39,9 @@ class TFormCanvas {
   // The form pixel (x, y) in window pixels: where tests and the screenshot find it.
   Types::TPoint WindowPoint(Types::TPoint formPoint) const;
   const TSurfaceTexture& Texture() const { return FTexture; }
+  // Where the context menu drew the item `label` last (its text without "&"),
+  // in window pixels; empty when it did not.
+  Types::TRect MenuItemRect(const std::string& label) const;
 
  private:
   void Attach();
@@ -73,6 +77,7 @@ class TFormCanvas {
   };
   std::optional<TDrag> FDrag;
   std::string FMenuFor;  // the component the context menu was opened on
+  std::map<std::string, Types::TRect> FMenuItems;
 };
 
 }  // namespace Designer

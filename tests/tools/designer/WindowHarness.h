@@ -12,6 +12,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "DesignSession.h"
 #include "DesignerWindow.h"
@@ -110,8 +111,20 @@ class WindowTest : public ::testing::Test {
     Frames(1);
   }
   void Type(const std::string& text) {
-    Push(TextEvent(text));
+    for (const std::string& piece : TextPieces(text)) Push(TextEvent(piece));
     Frames(1);
+  }
+  // An SDL text event holds at most 31 bytes: longer text comes as several, cut
+  // between UTF-8 sequences.
+  static std::vector<std::string> TextPieces(const std::string& text) {
+    std::vector<std::string> pieces;
+    for (std::size_t at = 0; at < text.size();) {
+      std::size_t end = std::min(text.size(), at + sizeof(SDL_TextInputEvent::text) - 1);
+      while (end < text.size() && end > at && (text[end] & 0xC0) == 0x80) --end;
+      pieces.push_back(text.substr(at, end - at));
+      at = end;
+    }
+    return pieces;
   }
   static Types::TPoint Centre(const Types::TRect& r) {
     return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
@@ -153,7 +166,9 @@ class WindowTest : public ::testing::Test {
     QueueStep([=] { Push(KeyEvent(code, false, KMOD_NONE)); });
   }
   void QueueType(const std::string& text) {
-    QueueStep([=] { Push(TextEvent(text)); });
+    QueueStep([=] {
+      for (const std::string& piece : TextPieces(text)) Push(TextEvent(piece));
+    });
   }
 
   std::unique_ptr<Tools::TDesignSession> session;
