@@ -16,3 +16,6 @@ for animation in tickers waves; do
   "$tool" render "examples/gallery/$animation.form" --strict --start --at 10:09:30 --seconds 3 \
     --fps 10 -o "docs/gallery/$animation.gif"
 done
+# The designer's window building a small film form (the clock shows the time it ran).
+(cd examples && SDL_VIDEODRIVER=offscreen "../$tool" design --script designer/film-form.txt \
+  --screenshot ../docs/designer.png)
