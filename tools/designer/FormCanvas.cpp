@@ -162,6 +162,8 @@ void TFormCanvas::Mouse(Types::TPoint at) {
     FUi.Later([&s, chosen] { s.Select(chosen); });
     if (name != s.Form().Name() && !adding)
       FDrag = TDrag{Tools::TGrip::Body, name, at, BoundsOf(name), at, false};
+    else if (name == s.Form().Name())
+      FDrag = TDrag{Tools::TGrip::None, "", at, {}, at, false};  // a band to select with
     return;
   }
   if (ImGui::IsMouseClicked(ImGuiMouseButton_Right)) {
@@ -191,6 +193,14 @@ void TFormCanvas::Finish(Types::TPoint at) {
       if (sized) s.SetBounds(c.Name(), spanned);
       s.Select({c.Name()});
     });
+    return;
+  }
+  if (drag.Grip == Tools::TGrip::None) {
+    const Types::TRect band = Tools::Spanned(drag.From, at);
+    std::vector<std::string> caught;
+    for (const std::string& name : s.ComponentNames())
+      if (!BoundsOf(name).Intersect(band).IsEmpty()) caught.push_back(name);
+    if (!caught.empty()) FUi.Later([&s, caught] { s.Select(caught); });
     return;
   }
   const Types::TRect moved =
@@ -251,7 +261,7 @@ void TFormCanvas::DrawSelection(ImDrawList& list) const {
   }
   if (!FDrag) return;
   const Types::TRect outline =
-      FDrag->Placing
+      FDrag->Placing || FDrag->Grip == Tools::TGrip::None
           ? Tools::Spanned(FDrag->From, FDrag->Now)
           : Tools::Dragged(FDrag->Start, FDrag->Grip,
                            {FDrag->Now.X - FDrag->From.X, FDrag->Now.Y - FDrag->From.Y}, FGrid);

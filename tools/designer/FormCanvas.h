@@ -4,7 +4,8 @@
 //
 // With the mouse: a click selects the control on top (Ctrl or Shift adds or
 // removes it), a drag moves it or, from a grip, resizes it (an outline follows
-// the mouse; the change is made, as one undo step, on release). With a palette
+// the mouse; the change is made, as one undo step, on release); a drag over the
+// form itself selects the controls its band touches. With a palette
 // class picked, a click places a control of its constructor's size and a drag
 // places it in the dragged rectangle. Double-click runs the component editor's
 // Edit; right-click opens the verbs and edit commands. Keys: arrows nudge (Shift:

@@ -40,6 +40,22 @@ TEST_F(CanvasTest, DraggingMovesAndAGripResizesAsOneUndoStepEach) {
   EXPECT_EQ(back.Left(), 20);
 }
 
+TEST_F(CanvasTest, ABandOverTheFormSelectsTheControlsItTouchesAndMovesTogether) {
+  session->Add("TVorm", {20, 20});
+  session->Add("TVorm", {120, 20});
+  session->Add("TVorm", {20, 200});
+  Frames();
+  Drag(window->Canvas().WindowPoint({10, 10}), window->Canvas().WindowPoint({130, 40}));
+  EXPECT_EQ(session->Selection(), (std::vector<std::string>{"Vorm1", "Vorm2"}));
+  Drag(window->Canvas().WindowPoint({125, 25}), window->Canvas().WindowPoint({135, 30}));
+  auto left = [&](const char* name) {
+    return dynamic_cast<Controls::TControl&>(session->Component(name)).Left();
+  };
+  EXPECT_EQ(left("Vorm1"), 30);
+  EXPECT_EQ(left("Vorm2"), 130);
+  EXPECT_EQ(left("Vorm3"), 20);
+}
+
 TEST_F(CanvasTest, ArrowsNudgeShiftArrowsResizeDeleteDeletes) {
   session->Add("TVorm", {20, 20});
   session->Select({"Vorm1"});
