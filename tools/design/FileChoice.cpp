@@ -64,7 +64,9 @@ fs::path StartFolder(const Dialogs::TOpenRequest& request) {
   for (const std::string& folder : {named, request.InitialDir})
     if (!folder.empty() && IsFolder(SysUtils::NativePath(folder)))
       return Absolute(SysUtils::NativePath(folder));
-  return Absolute(fs::current_path());
+  std::error_code gone;  // the working folder may have been removed
+  const fs::path working = fs::current_path(gone);
+  return gone ? fs::path("/") : Absolute(working);
 }
 
 }  // namespace
