@@ -12,11 +12,6 @@ namespace Graphics::Raster {
 
 namespace {
 
-Wide CeilDiv(Wide a, Wide b) {  // b > 0
-  const Wide q = a / b;
-  return a % b != 0 && a > 0 ? q + 1 : q;
-}
-
 struct TSteps {
   Coord First = 0;
   Coord Last = -1;
@@ -84,36 +79,17 @@ struct TThinLine {
   Coord MinorAt(Coord k) const { return MinorStart + MinorSign * k; }
 };
 
-// The first step of each row of a line along x, row after row: the least i whose
-// offset reaches k is ceil(((2k - 1) Major + Bias) / (2 Minor)), kept as Step and
-// Slack = Step * 2 Minor - numerator and stepped without division. A line with
-// no minor extent is one run.
-struct TRunStarts {
-  Coord Step = 0, Slack = 0;
-  Coord Whole = 0, Rest = 0, Denominator = 0;  // 2 Major = Whole * Denominator + Rest
-
-  TRunStarts(const TThinLine& line, Coord k) : Denominator(2 * line.Minor) {
-    if (line.Minor == 0) {
-      Step = line.Major;
-      return;
-    }
-    const Wide n = (Wide{2} * k - 1) * line.Major + line.Bias;
-    const Wide step = CeilDiv(n, Denominator);
-    Step = static_cast<Coord>(step);
-    Slack = static_cast<Coord>(step * Denominator - n);
-    Whole = 2 * line.Major / Denominator;
-    Rest = 2 * line.Major - Whole * Denominator;
+// The first step of each row of a line along x from its row k on: the least i whose
+// offset reaches k is ceil(((2k - 1) Major + Bias) / (2 Minor)). A line with no
+// minor extent is one run.
+TCeilStepper RunStarts(const TThinLine& line, Coord k) {
+  if (line.Minor == 0) {
+    TCeilStepper whole;
+    whole.Value = line.Major;
+    return whole;
   }
-
-  void Advance() {
-    Step += Whole;
-    Slack -= Rest;
-    if (Slack < 0) {
-      ++Step;
-      Slack += Denominator;
-    }
-  }
-};
+  return TCeilStepper((Wide{2} * k - 1) * line.Major + line.Bias, 2 * line.Minor, 2 * line.Major);
+}
 
 // Rows of a segment's band (the points within the pen's radius of its line) where
 // neither end is within reach, walked row by row in exact integers. In units of
@@ -129,21 +105,18 @@ struct TRunStarts {
 struct TBandWalk {
   Coord First = 0, Last = -1;  // the rows walked
   Coord Ax = 0, Ay = 0, Dx = 0, Dy = 0, Reach = 0;
-  Coord Step = 0, StepRest = 0;  // 2 D.X = Step * 2 D.Y + StepRest, 0 <= StepRest < 2 D.Y
-  Coord Next = 0;                // the row the ends below are for
-  // The least and greatest x within reach, and how far each is inside its bound:
-  // 0 <= LeftSlack, RightSlack < 2 D.Y.
-  Coord Left = 0, Right = 0, LeftSlack = 0, RightSlack = 0;
+  Coord Next = 0;  // the row the ends below are for
+  // The least x within reach, ceil((M - Reach) / 2 D.Y), and minus the greatest,
+  // ceil((-M - Reach) / 2 D.Y), where M grows by 2 D.X a row.
+  TCeilStepper LeftEnd, RightEnd;
 
   bool Covers(Coord y) const { return y >= First && y <= Last; }
 
   void Start(Coord y) {
     // N(x) = 2 Dy x - M on row y; the ends are the least and greatest x within reach.
-    const Coord m = Ax * Dy + (2 * y - Ay) * Dx, step = 2 * Dy;
-    Left = CeilDivide(m - Reach, step);
-    Right = FloorDivide(m + Reach, step);
-    LeftSlack = step * Left - m + Reach;
-    RightSlack = Reach - (step * Right - m);
+    const Coord m = Ax * Dy + (2 * y - Ay) * Dx;
+    LeftEnd = TCeilStepper(m - Reach, 2 * Dy, 2 * Dx);
+    RightEnd = TCeilStepper(-m - Reach, 2 * Dy, -2 * Dx);
     Next = y;
   }
 
@@ -152,27 +125,14 @@ struct TBandWalk {
   template <typename PaintRow>
   void Walk(Coord from, Coord to, PaintRow paint) {
     if (from != Next) Start(from);
-    const Coord step = 2 * Dy, whole = Step, rest = StepRest;
-    Coord left = Left, right = Right, leftSlack = LeftSlack, rightSlack = RightSlack;
+    TCeilStepper left = LeftEnd, right = RightEnd;
     for (Coord y = from; y <= to; ++y) {
-      paint(y, TSpan{left, right});
-      left += whole;
-      right += whole;
-      leftSlack -= rest;
-      rightSlack += rest;
-      if (leftSlack < 0) {
-        ++left;
-        leftSlack += step;
-      }
-      if (rightSlack >= step) {
-        ++right;
-        rightSlack -= step;
-      }
+      paint(y, TSpan{left.Value, -right.Value});
+      left.Advance();
+      right.Advance();
     }
-    Left = left;
-    Right = right;
-    LeftSlack = leftSlack;
-    RightSlack = rightSlack;
+    LeftEnd = left;
+    RightEnd = right;
     Next = to + 1;
   }
 
@@ -182,12 +142,6 @@ struct TBandWalk {
     Walk(y, y, [&span](Coord, TSpan s) { span = s; });
     return span;
   }
-
-  static Coord FloorDivide(Coord a, Coord b) {  // b > 0
-    const Coord q = a / b;
-    return a % b != 0 && a < 0 ? q - 1 : q;
-  }
-  static Coord CeilDivide(Coord a, Coord b) { return -FloorDivide(-a, b); }
 };
 
 // One segment of a wide line, with what every row it meets asks of it worked out
@@ -217,8 +171,6 @@ TBandWalk BandWalk(TPoint64 a, TPoint64 b, Coord width, Coord shift) {
   walk.Ay = 2 * a.Y - shift;
   walk.Dx = 2 * (b.X - a.X);
   walk.Dy = 2 * (b.Y - a.Y);
-  walk.Step = TBandWalk::FloorDivide(2 * walk.Dx, 2 * walk.Dy);
-  walk.StepRest = 2 * walk.Dx - walk.Step * 2 * walk.Dy;
   const auto square =
       static_cast<Wide>(width * width) * static_cast<Wide>(walk.Dx * walk.Dx + walk.Dy * walk.Dy);
   auto root = static_cast<Coord>(std::sqrt(static_cast<double>(square)));
@@ -227,8 +179,8 @@ TBandWalk BandWalk(TPoint64 a, TPoint64 b, Coord width, Coord shift) {
   walk.Reach = root;
   // Rows whose doubled distance from both ends is over the width: 2y > A.Y + width
   // and 2y < B.Y - width, with B.Y = A.Y + D.Y.
-  walk.First = TBandWalk::FloorDivide(walk.Ay + width, 2) + 1;
-  walk.Last = TBandWalk::FloorDivide(walk.Ay + walk.Dy - width - 1, 2);
+  walk.First = static_cast<Coord>(FloorDiv(walk.Ay + width, 2)) + 1;
+  walk.Last = static_cast<Coord>(FloorDiv(walk.Ay + walk.Dy - width - 1, 2));
   return walk;
 }
 
@@ -426,14 +378,14 @@ Coord DrawThinLine(TPainter& painter, const TLineInk& ink, TPoint64 from, TPoint
   }
   // Along x, the pixels of one row form a run painted at once; the runs' ends come
   // from stepping where each row starts, not from walking its pixels.
-  TRunStarts starts(line, offset + 1);
+  TCeilStepper starts = RunStarts(line, offset + 1);
   if (!ink.Dash) {
     // Inside the clip too: each run is a plain span of its row.
     const TInk on = ink.On;
     const std::ptrdiff_t down = line.MinorSign * painter.Stride();
     TPixel* row = painter.Row(line.MinorAt(offset));
     for (Coord i = steps.First;; row += down, starts.Advance()) {
-      const Coord end = std::min(starts.Step - 1, steps.Last);
+      const Coord end = std::min(starts.Value - 1, steps.Last);
       const Coord a = line.MajorAt(i), b = line.MajorAt(end);
       TPixel* const first = row + std::min(a, b);
       TPixel* const last = row + std::max(a, b);
@@ -447,7 +399,7 @@ Coord DrawThinLine(TPainter& painter, const TLineInk& ink, TPoint64 from, TPoint
     return line.Major;
   }
   for (Coord i = steps.First, row = offset;; ++row, starts.Advance()) {
-    const Coord end = std::min(starts.Step - 1, steps.Last);
+    const Coord end = std::min(starts.Value - 1, steps.Last);
     painter.Run(line.MinorAt(row), line.MajorAt(i), end - i + 1, line.MajorSign, pos + i, ink);
     if (end == steps.Last) break;
     i = end + 1;

@@ -25,6 +25,40 @@ __extension__ typedef __int128 Wide;
 
 inline constexpr TPixel kRgbMask = 0x00FFFFFF;
 
+// Divisions rounding down and up, b > 0; in 64 bits when the values allow.
+inline Wide FloorDiv(Wide a, Wide b) {
+  const bool narrow = a == static_cast<Coord>(a) && b == static_cast<Coord>(b);
+  const Wide q = narrow ? Wide{static_cast<Coord>(a) / static_cast<Coord>(b)} : a / b;
+  return q * b != a && a < 0 ? q - 1 : q;
+}
+inline Wide CeilDiv(Wide a, Wide b) { return -FloorDiv(-a, b); }
+
+// ceil(n / d) as n grows by a fixed increment, step after step, without dividing:
+// Value and Slack = Value * d - n (0 <= Slack < d). Polygon edges, the runs of a
+// line and the sides of a wide pen's band all step so.
+struct TCeilStepper {
+  Coord Value = 0, Slack = 0;
+  Coord Whole = 0, Rest = 0, Denominator = 1;  // increment = Whole * d + Rest, 0 <= Rest < d
+
+  TCeilStepper() = default;
+  TCeilStepper(Wide n, Coord d, Coord increment) : Denominator(d) {  // d > 0
+    const Wide value = CeilDiv(n, d);
+    Value = static_cast<Coord>(value);
+    Slack = static_cast<Coord>(value * d - n);
+    Whole = static_cast<Coord>(FloorDiv(increment, d));
+    Rest = increment - Whole * d;
+  }
+
+  void Advance() {
+    Value += Whole;
+    Slack -= Rest;
+    if (Slack < 0) {
+      ++Value;
+      Slack += Denominator;
+    }
+  }
+};
+
 struct TPoint64 {
   Coord X = 0;
   Coord Y = 0;

@@ -7,50 +7,25 @@ namespace Graphics::Raster {
 
 namespace {
 
-Wide FloorDiv(Wide a, Wide b) {  // b > 0
-  const Wide q = a / b;
-  return a % b != 0 && a < 0 ? q - 1 : q;
-}
-
 // An edge crossing rows Top..Bottom-1. The first pixel on or right of its crossing
-// with row y is ceil(N(y) / D), with N(y) = x0 dy + (y - y0) dx and D = dy; it is
-// kept as Pixel and Slack = Pixel * D - N, stepped row by row without division.
+// with row y is ceil(N(y) / D), with N(y) = x0 dy + (y - y0) dx and D = dy, stepped
+// row by row.
 struct TEdge {
   TPoint64 Upper, Lower;
   Coord Top = 0, Bottom = 0;
-  Coord Step = 0, StepRest = 0, Denominator = 0;  // dx = Step * D + StepRest
-  Coord Pixel = 0, Slack = 0;
+  TCeilStepper Crossing;
 
   TEdge() = default;
-  TEdge(TPoint64 a, TPoint64 b) : Upper(a.Y < b.Y ? a : b), Lower(a.Y < b.Y ? b : a) {
-    Top = Upper.Y;
-    Bottom = Lower.Y;
-    const Coord dx = Lower.X - Upper.X;
-    Denominator = Lower.Y - Upper.Y;
-    Step = static_cast<Coord>(FloorDiv(dx, Denominator));
-    StepRest = dx - Step * Denominator;
-  }
+  TEdge(TPoint64 a, TPoint64 b)
+      : Upper(a.Y < b.Y ? a : b), Lower(a.Y < b.Y ? b : a), Top(Upper.Y), Bottom(Lower.Y) {}
 
   void StartAt(Coord y) {
-    const Wide n = Wide{Upper.X} * Denominator + Wide{y - Top} * (Lower.X - Upper.X);
-    const Wide pixel = -FloorDiv(-n, Denominator);
-    Pixel = static_cast<Coord>(pixel);
-    Slack = static_cast<Coord>(pixel * Denominator - n);
+    const Coord dx = Lower.X - Upper.X, dy = Lower.Y - Upper.Y;
+    Crossing = TCeilStepper(Wide{Upper.X} * dy + Wide{y - Top} * dx, dy, dx);
   }
-
-  void NextRow() {
-    Pixel += Step;
-    Slack -= StepRest;
-    if (Slack < 0) {
-      ++Pixel;
-      Slack += Denominator;
-    }
-  }
+  Coord Pixel() const { return Crossing.Value; }
+  void NextRow() { Crossing.Advance(); }
 };
-
-}  // namespace
-
-namespace {
 
 // Puts the edges crossing rows in `edges`, sorted by their top row; returns their
 // number.
@@ -72,7 +47,7 @@ template <typename FillRow>
 void FillBetweenPair(TEdge& first, TEdge& second, Coord y, Coord stop, FillRow fill) {
   TEdge a = first, b = second;
   for (; y < stop; ++y) {
-    fill(y, TSpan{std::min(a.Pixel, b.Pixel), std::max(a.Pixel, b.Pixel) - 1});
+    fill(y, TSpan{std::min(a.Pixel(), b.Pixel()), std::max(a.Pixel(), b.Pixel()) - 1});
     a.NextRow();
     b.NextRow();
   }
@@ -89,8 +64,8 @@ void FillBetweenAll(std::span<TEdge*> actives, std::span<Coord> crossings, Coord
     for (std::size_t i = 0; i < actives.size(); ++i) {
       TEdge* e = actives[i];
       std::size_t at = i;
-      for (; at > 0 && crossings[at - 1] > e->Pixel; --at) crossings[at] = crossings[at - 1];
-      crossings[at] = e->Pixel;
+      for (; at > 0 && crossings[at - 1] > e->Pixel(); --at) crossings[at] = crossings[at - 1];
+      crossings[at] = e->Pixel();
       e->NextRow();
     }
     for (std::size_t i = 0; i + 1 < actives.size(); i += 2)
