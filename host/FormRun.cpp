@@ -6,6 +6,7 @@
 #include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 #include "Classes/Streaming.h"
 #include "SysUtils.h"
@@ -37,13 +38,10 @@ std::int64_t TodayAt(std::int64_t msOfDay) {
 // A control may resize itself in its first paint, and paint again.
 constexpr int kMaxSettlingPaints = 8;
 
-}  // namespace
-
-std::unique_ptr<TForm> ReadFormFile(const std::string& path, bool designing) {
-  if (!std::ifstream(path))
-    throw SysUtils::Exception("Cannot open " + path + ": " + std::strerror(errno));
-  const std::string file = fs::absolute(path).lexically_normal().string();
-  const std::string folder = fs::path(file).parent_path().string();
+// Runs `read` in `folder` (the folder before comes back after), and gives its
+// form, which remembers the folder.
+std::unique_ptr<TForm> ReadInFolder(
+    const std::string& folder, const std::function<std::unique_ptr<Classes::TComponent>()>& read) {
   std::unique_ptr<Classes::TComponent> root;
   {
     struct TBack {
@@ -53,12 +51,29 @@ std::unique_ptr<TForm> ReadFormFile(const std::string& path, bool designing) {
         fs::current_path(To, ignored);
       }
     } back{Enter(folder)};
-    // Any other root class is refused at its line and column, before it is made.
-    root = Classes::ReadComponentFile(file, TForm::StaticClass(), designing);
+    root = read();
   }
   auto* form = static_cast<TForm*>(root.release());
   form->SetFileFolder(folder);
   return std::unique_ptr<TForm>(form);
+}
+
+}  // namespace
+
+std::unique_ptr<TForm> ReadFormFile(const std::string& path, bool designing) {
+  if (!std::ifstream(path))
+    throw SysUtils::Exception("Cannot open " + path + ": " + std::strerror(errno));
+  const std::string file = fs::absolute(path).lexically_normal().string();
+  // Any other root class is refused at its line and column, before it is made.
+  return ReadInFolder(fs::path(file).parent_path().string(), [&] {
+    return Classes::ReadComponentFile(file, TForm::StaticClass(), designing);
+  });
+}
+
+std::unique_ptr<TForm> ReadFormText(std::string_view text, const std::string& source,
+                                    const std::string& folder) {
+  return ReadInFolder(
+      folder, [&] { return Classes::ReadComponentText(text, source, TForm::StaticClass()); });
 }
 
 TInFormFolder::TInFormFolder(const TForm& form) : FPrevious(Enter(form.FileFolder())) {}
@@ -89,6 +104,11 @@ void TVirtualRun::RunFor(TForm& form, std::int64_t ms) { RunUntil(form, ElapsedM
 
 void TVirtualRun::RunUntil(TForm& form, std::int64_t elapsedMs) {
   TInFormFolder in(form);
+  struct TWithoutEvents {
+    TEventSource* Source = Application().EventSource();
+    TWithoutEvents() { Application().SetEventSource(nullptr); }
+    ~TWithoutEvents() { Application().SetEventSource(Source); }
+  } withoutEvents;
   if (FPainted != &form) {
     form.PaintAll();
     FPainted = &form;

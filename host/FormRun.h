@@ -20,6 +20,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "Forms.h"
 #include "Platform/Clock.h"
@@ -33,6 +34,10 @@ namespace Forms {
 // column, as does a root that is no form. `designing`: read for a designer (see
 // Classes::ReadComponentText).
 std::unique_ptr<TForm> ReadFormFile(const std::string& path, bool designing = false);
+// Reads form text as ReadFormFile reads a file in `folder` ("": the working
+// folder), which the form remembers; errors name `source`.
+std::unique_ptr<TForm> ReadFormText(std::string_view text, const std::string& source,
+                                    const std::string& folder);
 
 // While it lives, the working folder is the folder `form` was read from (no
 // change for a form made in code); the folder before comes back at the end.
@@ -71,7 +76,9 @@ class TVirtualRun {
   TVirtualRun& operator=(const TVirtualRun&) = delete;
 
   // Moves time on by `ms`, or to `elapsedMs` since the start (never back): every
-  // timer fires at its time and `form` is painted, in the form's folder.
+  // timer fires at its time and `form` is painted, in the form's folder. Virtual
+  // time waits for no input: the application's event source (a window the run is
+  // shown in) is not asked for events meanwhile.
   void RunFor(TForm& form, std::int64_t ms);
   void RunUntil(TForm& form, std::int64_t elapsedMs);
   // What `form` shows now, everything pending painted.

@@ -133,6 +133,7 @@ class TApplication : public Classes::TComponent {
   bool Terminated() const { return FTerminated; }
 
   void SetEventSource(TEventSource* source) { FEventSource = source; }
+  TEventSource* EventSource() const { return FEventSource; }
 
   // The program's own file, as a full path (from /proc/self/exe; "" when that
   // cannot be read). Setting it, as tests do, replaces what the system says.

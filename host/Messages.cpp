@@ -9,7 +9,8 @@ namespace Messages {
 TTimerId TMessageQueue::SetTimer(int intervalMs, std::function<void()> onTimer) {
   int interval = std::max(1, intervalMs);
   TTimerId id = FNextId++;
-  FTimers.push_back({id, interval, Platform::Clock().NowMs() + interval, std::move(onTimer)});
+  FTimers.push_back(
+      {id, interval, Platform::Clock().NowMs() + interval, std::move(onTimer), false});
   return id;
 }
 
@@ -18,10 +19,25 @@ void TMessageQueue::KillTimer(TTimerId id) {
 }
 
 std::optional<std::int64_t> TMessageQueue::NextDue() const {
-  if (FTimers.empty()) return std::nullopt;
-  return std::min_element(FTimers.begin(), FTimers.end(),
-                          [](const TTimer& a, const TTimer& b) { return a.Due < b.Due; })
-      ->Due;
+  std::optional<std::int64_t> next;
+  for (const TTimer& t : FTimers)
+    if (!t.Held && (!next || t.Due < *next)) next = t.Due;
+  return next;
+}
+
+std::vector<TTimerId> TMessageQueue::Hold() {
+  std::vector<TTimerId> held;
+  for (TTimer& t : FTimers)
+    if (!t.Held) {
+      t.Held = true;
+      held.push_back(t.Id);
+    }
+  return held;
+}
+
+void TMessageQueue::LetGo(const std::vector<TTimerId>& ids) {
+  for (TTimer& t : FTimers)
+    if (std::find(ids.begin(), ids.end(), t.Id) != ids.end()) t.Held = false;
 }
 
 bool TMessageQueue::DispatchDueTimers() {
@@ -29,7 +45,7 @@ bool TMessageQueue::DispatchDueTimers() {
   // Collect first: a handler may set or kill timers, its own included.
   std::vector<std::pair<std::int64_t, TTimerId>> due;
   for (const TTimer& t : FTimers)
-    if (t.Due <= now) due.emplace_back(t.Due, t.Id);
+    if (!t.Held && t.Due <= now) due.emplace_back(t.Due, t.Id);
   std::stable_sort(due.begin(), due.end(),
                    [](const auto& a, const auto& b) { return a.first < b.first; });
   for (const auto& entry : due) {

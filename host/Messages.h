@@ -5,7 +5,8 @@
 // virtual clock to the next due timer). Timers keep their period without drift: a
 // timer due at t fires and is next due at t + interval; one that fell behind (a
 // slow paint under the real clock) skips the missed periods, as the platform's
-// timers do, rather than firing in a burst.
+// timers do, rather than firing in a burst. Timers can be held: a held timer
+// neither fires nor counts as due until it is let go (TTimerHold).
 #pragma once
 
 #include <cstdint>
@@ -32,6 +33,7 @@ class TMessageQueue {
   TTimerId SetTimer(int intervalMs, std::function<void()> onTimer);
   void KillTimer(TTimerId id);
   bool HasTimers() const { return !FTimers.empty(); }
+  // The earliest due time of the timers not held.
   std::optional<std::int64_t> NextDue() const;
 
   // Fires every timer due at or before now, earliest first (ties in the order they
@@ -45,12 +47,17 @@ class TMessageQueue {
   void PaintAll();
 
  private:
+  friend class TTimerHold;
   struct TTimer {
     TTimerId Id;
     int Interval;
     std::int64_t Due;
     std::function<void()> OnTimer;
+    bool Held = false;
   };
+  // Holds every timer not yet held and gives their ids; lets go of `ids`.
+  std::vector<TTimerId> Hold();
+  void LetGo(const std::vector<TTimerId>& ids);
   std::vector<TTimer> FTimers;
   std::vector<TPaintTarget*> FPaints;
   TTimerId FNextId = 1;
@@ -58,5 +65,21 @@ class TMessageQueue {
 
 // The process's queue.
 TMessageQueue& Queue();
+
+// While it lives, the timers that were set when it was made are held (killing
+// them still works); timers set meanwhile run as usual. Let go, a timer that
+// fell due while held fires once, as one that fell behind does. A designer holds
+// the timers of the form it designs while it runs a copy of it.
+class TTimerHold {
+ public:
+  explicit TTimerHold(TMessageQueue& queue = Queue()) : FQueue(queue), FHeld(queue.Hold()) {}
+  ~TTimerHold() { FQueue.LetGo(FHeld); }
+  TTimerHold(const TTimerHold&) = delete;
+  TTimerHold& operator=(const TTimerHold&) = delete;
+
+ private:
+  TMessageQueue& FQueue;
+  std::vector<TTimerId> FHeld;
+};
 
 }  // namespace Messages

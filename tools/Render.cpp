@@ -20,8 +20,6 @@ namespace Tools {
 
 namespace {
 
-constexpr double kMaxSeconds = 3600, kMaxFps = 100;
-
 // A progress bar on a terminal; nothing when stderr is a file or a pipe.
 class TProgress {
  public:
@@ -69,45 +67,55 @@ bool EndsWith(const std::string& s, const std::string& tail) {
   return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
 }
 
-int FrameCount(const TRenderOptions& o) {
-  return static_cast<int>(std::llround(o.Seconds * o.Fps));
+int FrameCount(const TSpan& span) {
+  return static_cast<int>(std::llround(span.Seconds * span.Fps));
 }
 
 // Frame k shows the form as it stands at k / fps seconds, timers all fired.
-std::int64_t FrameTime(const TRenderOptions& o, int k) {
-  return static_cast<std::int64_t>(std::llround(k * 1000.0 / o.Fps));
+std::int64_t FrameTime(const TSpan& span, int k) {
+  return static_cast<std::int64_t>(std::llround(k * 1000.0 / span.Fps));
 }
 
-void RenderPng(Forms::TVirtualRun& run, Forms::TForm& form, const TRenderOptions& o) {
-  Graphics::SavePicture(run.Picture(form), o.Output);
-  std::printf("wrote %s (%d x %d)\n", o.Output.c_str(), form.Width(), form.Height());
+// "120 x 80": a form's size as the summaries give it.
+std::string SizeOf(const Forms::TForm& form) {
+  return std::to_string(form.Width()) + " x " + std::to_string(form.Height());
 }
 
-void RenderGif(Forms::TVirtualRun& run, Forms::TForm& form, const TRenderOptions& o) {
-  const int frames = FrameCount(o);
-  TGifWriter gif(o.Output, form.Width(), form.Height());
-  TProgress progress(frames);
+std::string Rate(double fps) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%g", fps);
+  return text;
+}
+
+std::string WriteStill(Forms::TVirtualRun& run, Forms::TForm& form, const std::string& output) {
+  Graphics::SavePicture(run.Picture(form), output);
+  return "wrote " + output + " (" + SizeOf(form) + ")";
+}
+
+std::string WriteGif(Forms::TVirtualRun& run, Forms::TForm& form, const std::string& output,
+                     const TSpan& span, const TProgressStep& progress) {
+  const int frames = FrameCount(span);
+  TGifWriter gif(output, form.Width(), form.Height());
   for (int k = 0; k < frames; ++k) {
-    run.RunUntil(form, FrameTime(o, k));
-    gif.AddFrame(form.Surface(), FrameTime(o, k));
-    progress.Step(k + 1);
+    run.RunUntil(form, FrameTime(span, k));
+    gif.AddFrame(form.Surface(), FrameTime(span, k));
+    if (progress) progress(k + 1, frames);
   }
-  gif.Finish(static_cast<std::int64_t>(std::llround(o.Seconds * 1000)));
-  std::printf("wrote %s (%d x %d, %d frames at %g per second, %d stored)\n", o.Output.c_str(),
-              form.Width(), form.Height(), frames, o.Fps, gif.FramesWritten());
+  gif.Finish(static_cast<std::int64_t>(std::llround(span.Seconds * 1000)));
+  return "wrote " + output + " (" + SizeOf(form) + ", " + std::to_string(frames) + " frames at " +
+         Rate(span.Fps) + " per second, " + std::to_string(gif.FramesWritten()) + " stored)";
 }
 
-void RenderFrames(Forms::TVirtualRun& run, Forms::TForm& form, const TRenderOptions& o) {
-  const int frames = FrameCount(o);
-  TProgress progress(frames);
+std::string WriteFrames(Forms::TVirtualRun& run, Forms::TForm& form, const std::string& output,
+                        const TSpan& span, const TProgressStep& progress) {
+  const int frames = FrameCount(span);
   for (int k = 0; k < frames; ++k) {
-    run.RunUntil(form, FrameTime(o, k));
-    Graphics::WritePngFile(form.Surface(), FrameFileName(o.Output, k));
-    progress.Step(k + 1);
+    run.RunUntil(form, FrameTime(span, k));
+    Graphics::WritePngFile(form.Surface(), FrameFileName(output, k));
+    if (progress) progress(k + 1, frames);
   }
-  std::printf("wrote %s to %s (%d x %d, %d at %g per second)\n", FrameFileName(o.Output, 0).c_str(),
-              FrameFileName(o.Output, frames - 1).c_str(), form.Width(), form.Height(), frames,
-              o.Fps);
+  return "wrote " + FrameFileName(output, 0) + " to " + FrameFileName(output, frames - 1) + " (" +
+         SizeOf(form) + ", " + std::to_string(frames) + " at " + Rate(span.Fps) + " per second)";
 }
 
 // A still's span is the moment itself: an empty track.
@@ -140,6 +148,18 @@ std::string FrameFileName(const std::string& pattern, int index) {
   return std::string(pattern).replace(number->At, number->Length, digits);
 }
 
+std::string WritePictures(Forms::TVirtualRun& run, Forms::TForm& form, const std::string& output,
+                          const TSpan& span, const TProgressStep& progress) {
+  switch (OutputKindOf(output)) {
+    case TOutputKind::Animation:
+      return WriteGif(run, form, output, span, progress);
+    case TOutputKind::Frames:
+      return WriteFrames(run, form, output, span, progress);
+    default:
+      return WriteStill(run, form, output);
+  }
+}
+
 std::int64_t ParseTimeOfDay(const std::string& text) {
   int h = 0, m = 0, s = 0;
   char tail = 0;
@@ -160,10 +180,10 @@ TRenderOptions ParseRenderOptions(const TArguments& args) {
   o.Start = args.Has("--start");
   o.Strict = args.Has("--strict");
   o.Sound = args.Value("--sound");
-  if (o.Seconds <= 0 || o.Seconds > kMaxSeconds)
+  if (o.Seconds <= 0 || o.Seconds > kMaxRenderSeconds)
     throw TUsageError("--seconds must be above 0 and at most 3600");
-  if (o.Fps <= 0 || o.Fps > kMaxFps) throw TUsageError("--fps must be above 0 and at most 100");
-  if (FrameCount(o) < 1) throw TUsageError("--seconds and --fps give no frame");
+  if (o.Fps <= 0 || o.Fps > kMaxRenderFps) throw TUsageError("--fps must be above 0 and at most 100");
+  if (FrameCount({o.Seconds, o.Fps}) < 1) throw TUsageError("--seconds and --fps give no frame");
   if (!o.Sound.empty() && !EndsWith(o.Sound, ".wav"))
     throw TUsageError("--sound writes a wave file, FILE.wav, not \"" + o.Sound + "\"");
   return o;
@@ -186,9 +206,12 @@ int Render(const TRenderOptions& o) {
                               " x " + std::to_string(form->Height()) +
                               " pixels; give it a Width and a Height");
   if (o.Strict) missing.Refuse();
-  if (kind == TOutputKind::Still) RenderPng(run, *form, o);
-  if (kind == TOutputKind::Animation) RenderGif(run, *form, o);
-  if (kind == TOutputKind::Frames) RenderFrames(run, *form, o);
+  std::optional<TProgress> progress;
+  if (kind != TOutputKind::Still) progress.emplace(FrameCount({o.Seconds, o.Fps}));
+  const std::string wrote = WritePictures(run, *form, o.Output, {o.Seconds, o.Fps},
+                                          [&progress](int done, int) { progress->Step(done); });
+  progress.reset();
+  std::printf("%s\n", wrote.c_str());
   if (o.Strict) missing.Refuse();
   if (!o.Sound.empty()) WriteSoundTrack(run, o);
   return 0;

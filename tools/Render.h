@@ -5,11 +5,13 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "CommandLine.h"
+#include "FormRun.h"
 
 namespace Tools {
 
@@ -31,6 +33,24 @@ enum class TOutputKind { Still, Animation, Frames };
 TOutputKind OutputKindOf(const std::string& output);
 // The frame sequence's file for frame `index`: "frames/%04d.png", 7 -> "frames/0007.png".
 std::string FrameFileName(const std::string& pattern, int index);
+
+// The longest animation and the highest frame rate written.
+inline constexpr double kMaxRenderSeconds = 3600, kMaxRenderFps = 100;
+
+// The time an animation covers from its run's start, and its frame rate.
+struct TSpan {
+  double Seconds = 3;
+  double Fps = 25;
+};
+// Told after each frame written: how many so far, of how many.
+using TProgressStep = std::function<void(int done, int total)>;
+
+// Writes what `form` shows under `run` as `output` asks (OutputKindOf): a still
+// of the moment the run is at, or each frame of `span`, frame k at k / fps
+// seconds after the run's start (a run not yet past its start: time never goes
+// back). Gives the line telling what was written.
+std::string WritePictures(Forms::TVirtualRun& run, Forms::TForm& form, const std::string& output,
+                          const TSpan& span, const TProgressStep& progress = {});
 
 // Reads the arguments after "render"; raises TUsageError on a bad one.
 TRenderOptions ParseRenderOptions(const TArguments& args);

@@ -106,6 +106,28 @@ TEST(Timer, AHandlerMayDestroyItsOwnTimer) {
   EXPECT_EQ(ticks, 1);
 }
 
+TEST(Timer, HeldTimersWaitWhileOthersRunThenFireOnceAndGoOn) {
+  TVirtualTime time;
+  const std::int64_t start = time.Now();
+  std::vector<std::int64_t> held, fresh;
+  ExtCtrls::TTimer kept(nullptr), killed(nullptr);
+  kept.SetInterval(100);
+  kept.SetOnTimer([&](System::TObject*) { held.push_back(time.Now() - start); });
+  killed.SetOnTimer([&](System::TObject*) { ADD_FAILURE() << "a timer killed while held"; });
+  {
+    Messages::TTimerHold hold;
+    ExtCtrls::TTimer meanwhile(nullptr);
+    meanwhile.SetInterval(300);
+    meanwhile.SetOnTimer([&](System::TObject*) { fresh.push_back(time.Now() - start); });
+    killed.SetEnabled(false);
+    Forms::Application().RunFor(1000);
+    EXPECT_EQ(Messages::Queue().NextDue(), start + 1200) << "held timers are not due";
+  }
+  Forms::Application().RunFor(250);
+  EXPECT_EQ(fresh, (std::vector<std::int64_t>{300, 600, 900}));
+  EXPECT_EQ(held, (std::vector<std::int64_t>{1000, 1100, 1200}));
+}
+
 TEST(Now, ReadsTheApplicationsClock) {
   TVirtualTime time(Platform::LocalMs(2026, 12, 8, 10, 9, 30, 250));
   SysUtils::TTimeParts t = SysUtils::DecodeTime(SysUtils::Now());

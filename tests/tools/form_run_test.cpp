@@ -4,7 +4,9 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
+#include "Classes/FormParser.h"
 #include "FormRun.h"
 #include "Graphics/BmpFile.h"
 #include "Graphics/PictureFiles.h"
@@ -52,6 +54,53 @@ TEST(FormRun, NamesInAFormResolveFromItsFolderWhereverTheProgramRuns) {
   EXPECT_EQ(last.Request.Kind, Platform::TSoundRequest::TKind::File);
   EXPECT_EQ(fs::path(last.Request.Name), dir / "forms/film/tol.wav");
   EXPECT_EQ(run.ElapsedMs(), 500);
+}
+
+TEST(FormRun, FormTextReadsAsItsFileFromTheFolderGiven) {
+  const TestSupport::TTempFolder scratch("form-run-text");
+  const fs::path file = FilmForm(scratch.Path());
+  std::ostringstream text;
+  text << std::ifstream(file).rdbuf();
+  Forms::TVirtualRun run(Forms::TimeOfDay(10, 0));
+  std::unique_ptr<Forms::TForm> fromFile = Forms::ReadFormFile(file.string());
+  std::unique_ptr<Forms::TForm> fromText =
+      Forms::ReadFormText(text.str(), "copy.form", (scratch.Path() / "forms").string());
+  EXPECT_EQ(fs::path(fromText->FileFolder()), scratch.Path() / "forms");
+  run.RunFor(*fromText, 100);
+  const Graphics::TSurface picture = run.Picture(*fromText);
+  EXPECT_NE(picture.Pixel(50, 50), 0u) << "a frame is shown, not the black form";
+  EXPECT_EQ(picture.Pixel(50, 50), run.Picture(*fromFile).Pixel(50, 50));
+  try {
+    Forms::ReadFormText("object F: TForm\n  Width = 'tall'\nend\n", "copy.form", "");
+    ADD_FAILURE();
+  } catch (const Classes::EReadError& e) {
+    EXPECT_NE(std::string(e.what()).find("copy.form:2:"), std::string::npos) << e.what();
+  }
+}
+
+// A window that takes its events; it has waited for them when it returns.
+class TCountingEvents final : public Forms::TEventSource {
+ public:
+  bool Pump(std::optional<std::int64_t> untilMs) override {
+    ++Pumps;
+    if (untilMs) Platform::Clock().WaitUntil(*untilMs);
+    return true;
+  }
+  int Pumps = 0;
+};
+
+TEST(FormRun, AVirtualRunAsksTheWindowForNoEvents) {
+  TCountingEvents window;
+  Forms::Application().SetEventSource(&window);
+  {
+    Forms::TVirtualRun run(Forms::TimeOfDay(10, 0));
+    Forms::TForm form(nullptr);
+    form.SetBounds(0, 0, 20, 20);
+    run.RunFor(form, 5000);
+  }
+  EXPECT_EQ(window.Pumps, 0);
+  EXPECT_EQ(Forms::Application().EventSource(), &window);
+  Forms::Application().SetEventSource(nullptr);
 }
 
 TEST(FormRun, ReadingFaultsNameTheFile) {

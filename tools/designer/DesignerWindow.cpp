@@ -10,6 +10,7 @@
 #include "Messages.h"
 #include "Palette.h"
 #include "Platform/Clock.h"
+#include "RunView.h"
 #include "SysUtils.h"
 #include "WindowDialogs.h"
 
@@ -56,6 +57,7 @@ TDesignerWindow::TDesignerWindow(Tools::TDesignSession& session, const TWindowOp
   FPalette = std::make_unique<TPalette>(*this);
   FCanvas = std::make_unique<TFormCanvas>(*this, *FPalette);
   FInspector = std::make_unique<TInspector>(*this);
+  FRunView = std::make_unique<TRunView>(*this);
   FDialogs = std::make_unique<TWindowDialogs>(*this);
   Dialogs::UseDialogService(FDialogs.get());
   FCanvas->OnCut = [this] {
@@ -76,6 +78,7 @@ TDesignerWindow::TDesignerWindow(Tools::TDesignSession& session, const TWindowOp
 }
 
 TDesignerWindow::~TDesignerWindow() {
+  FRunView.reset();  // the clock and the held timers come back first
   Dialogs::UseDialogService(nullptr);
   FDialogs.reset();
   FInspector.reset();
@@ -192,6 +195,7 @@ Graphics::TSurface TDesignerWindow::Screenshot() {
 
 void TDesignerWindow::DrawPanels() {
   const bool modal = !FModals.empty();
+  const bool running = FRunView->Running();
   if (modal) ImGui::BeginDisabled();
   DrawMenu();
   if (!modal) Shortcuts();
@@ -201,14 +205,21 @@ void TDesignerWindow::DrawPanels() {
   ImGui::Begin("designer", nullptr,
                ImGuiWindowFlags_NoDecoration | ImGuiWindowFlags_NoMove |
                    ImGuiWindowFlags_NoBringToFrontOnFocus | ImGuiWindowFlags_NoSavedSettings);
+  ImGui::BeginDisabled(running);
   FPalette->Draw();
+  ImGui::EndDisabled();
   const float canvasWidth = ImGui::GetContentRegionAvail().x - kInspectorWidth;
   ImGui::BeginChild("work", ImVec2(canvasWidth, 0));
-  FCanvas->Draw();
+  if (running)
+    FRunView->Draw();
+  else
+    FCanvas->Draw();
   ImGui::EndChild();
   ImGui::SameLine();
   ImGui::BeginChild("inspector", ImVec2(0, 0), true);
+  ImGui::BeginDisabled(running);
   FInspector->Draw();
+  ImGui::EndDisabled();
   ImGui::EndChild();
   ImGui::End();
   if (modal) ImGui::EndDisabled();
@@ -216,7 +227,8 @@ void TDesignerWindow::DrawPanels() {
 
 void TDesignerWindow::DrawMenu() {
   if (!ImGui::BeginMainMenuBar()) return;
-  if (ImGui::BeginMenu("File")) {
+  const bool editing = !FRunView->Running();
+  if (ImGui::BeginMenu("File", editing)) {
     if (ImGui::MenuItem("New", "Ctrl+N"))
       Later([this] {
         if (MayDiscard()) FSession.New();
@@ -228,7 +240,7 @@ void TDesignerWindow::DrawMenu() {
     if (ImGui::MenuItem("Quit", "Ctrl+Q")) Later([this] { Quit(); });
     ImGui::EndMenu();
   }
-  if (ImGui::BeginMenu("Edit")) {
+  if (ImGui::BeginMenu("Edit", editing)) {
     if (ImGui::MenuItem("Undo", "Ctrl+Z", false, FSession.CanUndo()))
       Later([this] { FSession.Undo(); });
     if (ImGui::MenuItem("Redo", "Ctrl+Y", false, FSession.CanRedo()))
@@ -250,13 +262,18 @@ void TDesignerWindow::DrawMenu() {
       FCanvas->SetGrid(FCanvas->Grid() > 1 ? 0 : 8);
     ImGui::EndMenu();
   }
+  if (ImGui::BeginMenu("Run")) {
+    if (ImGui::MenuItem(editing ? "Run" : "Stop", "F9")) ToggleRun();
+    ImGui::EndMenu();
+  }
   ImGui::EndMainMenuBar();
 }
 
 void TDesignerWindow::Shortcuts() {
   const ImGuiIO& io = ImGui::GetIO();
   if (Pressed(ImGuiKey_Escape) && !FPalette->Picked().empty()) FPalette->Pick("");
-  if (!io.KeyCtrl) return;
+  if (Pressed(SDL_SCANCODE_F9)) ToggleRun();
+  if (!io.KeyCtrl || FRunView->Running()) return;
   if (Pressed(SDL_SCANCODE_N))
     Later([this] {
       if (MayDiscard()) FSession.New();
@@ -272,6 +289,15 @@ void TDesignerWindow::Shortcuts() {
   if (Pressed(ImGuiKey_X)) FCanvas->OnCut();
   if (Pressed(ImGuiKey_C)) FCanvas->OnCopy();
   if (Pressed(ImGuiKey_V)) FCanvas->OnPaste();
+}
+
+void TDesignerWindow::ToggleRun() {
+  Later([this] {
+    if (FRunView->Running())
+      FRunView->Stop();
+    else
+      FRunView->Start();
+  });
 }
 
 void TDesignerWindow::UpdateTitle() {

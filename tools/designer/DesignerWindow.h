@@ -7,7 +7,8 @@
 // and their paints reach the canvas; frames are drawn only after input, a paint
 // or an animation a panel asked for, so an idle designer waits without drawing.
 // Dialogs the host or an editor opens (messages, file choices) are modal boxes
-// inside the window while it runs.
+// inside the window while it runs. Run (F9) shows the form as at run time in
+// place of the canvas (RunView.h); the form's editing waits meanwhile.
 #pragma once
 
 #include <SDL.h>
@@ -27,6 +28,7 @@ class TImGuiSdl;
 class TPalette;
 class TFormCanvas;
 class TInspector;
+class TRunView;
 class TWindowDialogs;
 
 struct TWindowOptions {
@@ -65,6 +67,7 @@ class TDesignerWindow final : public TDesignerUi, public Forms::TEventSource {
   TPalette& Palette() { return *FPalette; }
   TInspector& Inspector() { return *FInspector; }
   TWindowDialogs& Dialogs() { return *FDialogs; }
+  TRunView& RunView() { return *FRunView; }
   int FramesDrawn() const { return FFramesDrawn; }
   std::string Title() const { return SDL_GetWindowTitle(FWindow); }
 
@@ -73,6 +76,8 @@ class TDesignerWindow final : public TDesignerUi, public Forms::TEventSource {
   void DrawPanels();
   void DrawMenu();
   void Shortcuts();
+  // Starts the run view, or stops it.
+  void ToggleRun();
   bool Handle(const SDL_Event& e);
   void RunChanges();
   void UpdateTitle();
@@ -89,6 +94,7 @@ class TDesignerWindow final : public TDesignerUi, public Forms::TEventSource {
   std::unique_ptr<TPalette> FPalette;
   std::unique_ptr<TFormCanvas> FCanvas;
   std::unique_ptr<TInspector> FInspector;
+  std::unique_ptr<TRunView> FRunView;
   std::unique_ptr<TWindowDialogs> FDialogs;
   std::vector<std::function<void()>> FChanges;
   std::vector<std::function<bool()>> FModals;
