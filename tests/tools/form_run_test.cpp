@@ -62,7 +62,7 @@ TEST(FormRun, FormTextReadsAsItsFileFromTheFolderGiven) {
   std::ostringstream text;
   text << std::ifstream(file).rdbuf();
   Forms::TVirtualRun run(Forms::TimeOfDay(10, 0));
-  std::unique_ptr<Forms::TForm> fromFile = Forms::ReadFormFile(file.string());
+  std::unique_ptr<Forms::TForm> fromFile = Tollenspiegel::LoadForm(file.string());
   std::unique_ptr<Forms::TForm> fromText =
       Forms::ReadFormText(text.str(), "copy.form", (scratch.Path() / "forms").string());
   EXPECT_EQ(fs::path(fromText->FileFolder()), scratch.Path() / "forms");
