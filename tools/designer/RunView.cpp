@@ -125,6 +125,13 @@ void TRunView::Advance() {
   if (whole > 0) FRun->RunFor(whole);
 }
 
+void TRunView::Keep(const std::string& name) { FControls[name] = LastItemRect(); }
+
+Types::TRect TRunView::ControlRect(const std::string& name) const {
+  auto it = FControls.find(name);
+  return it == FControls.end() ? Types::TRect{} : it->second;
+}
+
 Types::TPoint TRunView::WindowPoint(Types::TPoint p) const {
   return {static_cast<int>(FOrigin.x) + p.X, static_cast<int>(FOrigin.y) + p.Y};
 }
@@ -151,13 +158,16 @@ void TRunView::Draw() {
 
 void TRunView::DrawTimeBar() {
   if (ImGui::Button("Stop")) FUi.Later([this] { Stop(); });
+  Keep("Stop");
   ImGui::SameLine();
   if (ImGui::Button(FPlaying ? "Pause" : "Play", ImVec2(56, 0))) SetPlaying(!FPlaying);
+  Keep("Play");
   ImGui::SameLine();
   if (ImGui::Button("Tick")) {
     SetPlaying(false);
     OnRun([](Tools::TRunSession& run) { run.Tick(); });
   }
+  Keep("Tick");
   if (ImGui::IsItemHovered()) ImGui::SetTooltip("On to the next timer due");
   ImGui::SameLine();
   Label("Speed");
@@ -171,13 +181,17 @@ void TRunView::DrawTimeBar() {
     }
     ImGui::EndCombo();
   }
+  Keep("Speed");
   ImGui::SameLine();
   Label("Start at");
   ImGui::SetNextItemWidth(80);
   const bool entered = ImGui::InputText("##start", &FStartAt, ImGuiInputTextFlags_EnterReturnsTrue);
+  Keep("Start at");
   if (ImGui::IsItemHovered()) ImGui::SetTooltip("HH:MM:SS; Enter or Restart starts again then");
   ImGui::SameLine();
-  if (ImGui::Button("Restart") || entered)
+  const bool restart = ImGui::Button("Restart");
+  Keep("Restart");
+  if (restart || entered)
     FUi.Later([this] {
       if (!FRun) return;
       FRun->Restart(StartTime(FStartAt));
@@ -193,8 +207,10 @@ void TRunView::DrawScrubber() {
   double seconds = static_cast<double>(FRun->ElapsedMs()) / 1000;
   const double lowest = 0, highest = static_cast<double>(reach) / 1000;
   ImGui::SetNextItemWidth(-1);
-  if (ImGui::SliderScalar("##elapsed", ImGuiDataType_Double, &seconds, &lowest, &highest,
-                          "%.3f s")) {
+  const bool moved =
+      ImGui::SliderScalar("##elapsed", ImGuiDataType_Double, &seconds, &lowest, &highest, "%.3f s");
+  Keep("Elapsed");
+  if (moved) {
     SetPlaying(false);
     const auto to = static_cast<std::int64_t>(std::llround(seconds * 1000));
     OnRun([to](Tools::TRunSession& run) { run.SeekTo(to); });
@@ -205,19 +221,24 @@ void TRunView::DrawExport() {
   Label("Export to");
   ImGui::SetNextItemWidth(220);
   ImGui::InputText("##output", &FOutput);
+  Keep("Export to");
   ImGui::SameLine();
   if (ImGui::Button("...")) FUi.Later([this] { ChooseOutput(); });
+  Keep("...");
   ImGui::SameLine();
   Label("Length");
   ImGui::SetNextItemWidth(80);
   ImGui::InputDouble("##length", &FLengthSeconds, 0, 0, "%.2f s");
+  Keep("Length");
   if (ImGui::IsItemHovered()) ImGui::SetTooltip("0: from the start to now");
   ImGui::SameLine();
   Label("Frames a second");
   ImGui::SetNextItemWidth(60);
   ImGui::InputDouble("##fps", &FFps, 0, 0, "%g");
+  Keep("Frames a second");
   ImGui::SameLine();
   if (ImGui::Button("Export")) FUi.Later([this] { Export(); });
+  Keep("Export");
   if (!FStatus.empty()) {
     ImGui::SameLine();
     ImGui::TextUnformatted(FStatus.c_str());

@@ -14,6 +14,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -48,8 +49,12 @@ class TRunView {
   // The run form's pixel (x, y) in window pixels.
   Types::TPoint WindowPoint(Types::TPoint formPoint) const;
   const TSurfaceTexture& Texture() const { return FTexture; }
-  // What the last export wrote, or why it failed.
+  // What the last export wrote.
   const std::string& Status() const { return FStatus; }
+  // Where the time bar's button or field of that name was last drawn ("Stop",
+  // "Play", "Tick", "Speed", "Start at", "Restart", "Elapsed", "Export to", "...",
+  // "Length", "Frames a second", "Export"); empty when it was not.
+  Types::TRect ControlRect(const std::string& name) const;
 
  private:
   void Attach();
@@ -64,6 +69,8 @@ class TRunView {
   void Export();
   // `change` on the run after the frame, the scrubber's range kept up to date.
   void OnRun(std::function<void(Tools::TRunSession&)> change);
+  // Remembers where the item just drawn is, as `name`.
+  void Keep(const std::string& name);
 
   TDesignerUi& FUi;
   std::unique_ptr<Tools::TRunSession> FRun;
@@ -80,6 +87,7 @@ class TRunView {
   double FLengthSeconds = 0;  // 0: from the start to now
   double FFps = 25;
   std::string FStatus;
+  std::map<std::string, Types::TRect> FControls;
 };
 
 }  // namespace Designer

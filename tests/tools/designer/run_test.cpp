@@ -120,6 +120,56 @@ TEST_F(RunTest, F9RunsEscapeStopsAndTheDesignedFormIsAsBefore) {
   EXPECT_LE(*Messages::Queue().NextDue(), now + 1000);
 }
 
+TEST_F(RunTest, TheTimeBarsButtonsTickPlayPauseAndStop) {
+  session->Open(form);
+  RunAt(kAt);
+  const std::int64_t due = *Messages::Queue().NextDue() - Platform::Clock().NowMs();
+  Click(Centre(View().ControlRect("Tick")));
+  EXPECT_EQ(Run().ElapsedMs(), due);
+  EXPECT_FALSE(View().Playing());
+  Click(Centre(View().ControlRect("Play")));
+  EXPECT_TRUE(View().Playing());
+  Click(Centre(View().ControlRect("Play")));
+  EXPECT_FALSE(View().Playing());
+  const std::int64_t paused = Run().ElapsedMs();
+  const int drawn = window->FramesDrawn();
+  Frames(3);
+  EXPECT_EQ(Run().ElapsedMs(), paused) << "time stands still while paused";
+  EXPECT_EQ(window->FramesDrawn(), drawn + 3);
+  Click(Centre(View().ControlRect("Stop")));
+  EXPECT_FALSE(View().Running());
+}
+
+TEST_F(RunTest, TypedStartTimesAndTheSliderMoveTheRun) {
+  session->Open(form);
+  RunAt(kAt);
+  Click(Centre(View().ControlRect("Start at")));
+  Key(SDL_SCANCODE_A, KMOD_LCTRL);
+  Key(SDL_SCANCODE_LCTRL);  // let go, or the field takes no characters
+  Type("23:59:58");
+  Key(SDL_SCANCODE_RETURN);
+  EXPECT_EQ(Run().StartMsOfDay(), Forms::TimeOfDay(23, 59, 58));
+  EXPECT_EQ(Run().ElapsedMs(), 0);
+  // The slider reaches 10 s before anything has run: its middle is about 5 s.
+  Click(Centre(View().ControlRect("Elapsed")));
+  EXPECT_NEAR(static_cast<double>(Run().ElapsedMs()), 5000, 500);
+  EXPECT_FALSE(View().Playing());
+}
+
+TEST_F(RunTest, TheExportButtonWritesTheNameTyped) {
+  session->Open(form);
+  RunAt(kAt);
+  Run().SeekTo(400);
+  Click(Centre(View().ControlRect("Export to")));
+  Key(SDL_SCANCODE_A, KMOD_LCTRL);
+  Key(SDL_SCANCODE_LCTRL);  // let go, or the field takes no characters
+  const std::string output = scratch / "typed.gif";
+  for (std::size_t at = 0; at < output.size(); at += 16) Type(output.substr(at, 16));
+  Click(Centre(View().ControlRect("Export")));
+  EXPECT_TRUE(fs::exists(output));
+  EXPECT_NE(View().Status().find("10 frames"), std::string::npos) << View().Status();
+}
+
 TEST_F(RunTest, TickGoesToTheNextTimerDueOrAMomentWhenNoneRuns) {
   session->Open(form);
   RunAt(kAt);
