@@ -60,14 +60,23 @@ int Design(const TArguments& args) {
   TDesignSession session;
   if (args.Operand()) session.Open(*args.Operand());
   const std::string screenshot = args.Value("--screenshot");
-  Designer::TDesignerWindow window(session, {.Software = !screenshot.empty()});
+  std::unique_ptr<Designer::TDesignerWindow> window;
+  try {
+    window = std::make_unique<Designer::TDesignerWindow>(
+        session, Designer::TWindowOptions{.Software = !screenshot.empty()});
+  } catch (const SysUtils::Exception& e) {
+    // A display that cannot be reached leaves the terminal, unless a picture was asked for.
+    if (!screenshot.empty() || args.Has("--script")) throw;
+    std::cerr << "tollenspiegel design: " << e.what() << "; the designer runs on the terminal\n";
+    return RunShell(args);
+  }
   const bool scripted = !args.Has("--script") || RunScript(session, args.Value("--script"));
   if (screenshot.empty()) {
-    window.Run();
+    window->Run();
     return scripted ? 0 : 1;
   }
-  for (int frame = 0; frame < 3; ++frame) window.Step();  // layouts settle in a frame or two
-  Graphics::WritePngFile(window.Screenshot(), screenshot);
+  for (int frame = 0; frame < 3; ++frame) window->Step();  // layouts settle in a frame or two
+  Graphics::WritePngFile(window->Screenshot(), screenshot);
   std::printf("wrote %s\n", screenshot.c_str());
   return scripted ? 0 : 1;
 }

@@ -45,6 +45,12 @@ TDesignerWindow::TDesignerWindow(Tools::TDesignSession& session, const TWindowOp
   if (!SDL_getenv("DISPLAY") && !SDL_getenv("WAYLAND_DISPLAY") && !SDL_getenv("SDL_VIDEODRIVER"))
     throw SysUtils::Exception("no display to show the designer on (is DISPLAY set?)");
   if (SDL_Init(SDL_INIT_VIDEO) != 0) Fail("no display to show the designer on");
+  // Without a display SDL falls back to drawing nowhere; that is only wanted by name.
+  const std::string driver = SDL_GetCurrentVideoDriver() ? SDL_GetCurrentVideoDriver() : "";
+  if ((driver == "offscreen" || driver == "dummy") && !SDL_getenv("SDL_VIDEODRIVER")) {
+    SDL_Quit();
+    throw SysUtils::Exception("no display to show the designer on (is DISPLAY set?)");
+  }
   FWindow =
       SDL_CreateWindow("Tollenspiegel designer", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                        options.Width, options.Height, SDL_WINDOW_RESIZABLE);
