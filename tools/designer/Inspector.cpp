@@ -315,6 +315,7 @@ void TInspector::DrawColor(const Tools::TPropertyRow& row) {
   if (ImGui::BeginPopup("picker")) {
     ImGui::ColorPicker3("##picker", FPicked.data(), ImGuiColorEditFlags_NoAlpha);
     if (ImGui::IsItemDeactivatedAfterEdit()) Set(row.Path, ColorValue(FPicked));
+    Record(row.Path + ".picker");
     CloseOnEscape();
     ImGui::EndPopup();
   }

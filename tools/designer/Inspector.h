@@ -32,7 +32,8 @@ class TInspector {
   // as "Font.Style.fsBold") or the node that opens a sub-object ("Pen") or a set
   // ("Font.Style[]") was drawn last, in window pixels; empty when it was not in
   // view. A string list's box and its OK button are "Frames.lines", "Frames.ok";
-  // a colour's swatch "Color.swatch"; a dialog's ellipsis button "Geluid...".
+  // a colour's swatch and the picker it opens "Color.swatch", "Color.picker"; a
+  // dialog's ellipsis button "Geluid...".
   Types::TRect RowRect(const std::string& path) const;
   // Where `value` was drawn in the open drop-down of `path` (empty when it was
   // not in view): a click on RowRect(path) opens the drop-down, a click here

@@ -6,6 +6,7 @@
 
 #include "Film.h"
 #include "FormCanvas.h"
+#include "Graphics/Colors.h"
 #include "Vormen.h"
 #include "WindowHarness.h"
 
@@ -102,6 +103,21 @@ TEST_F(InspectorTest, ASubObjectOpensIntoItsOwnRows) {
   Click(Row("Brush.Color"));
   Click(Centre(Inspector().ItemRect("Brush.Color", "clYellow")));
   EXPECT_EQ(Vorm().Brush().Color(), Graphics::clYellow);
+}
+
+TEST_F(InspectorTest, TheSwatchOpensAPickerThatSetsTheColourItPicks) {
+  Click(Row("Brush"));
+  Click(Row("Brush.Color.swatch"));
+  const Types::TRect picker = Inspector().RowRect("Brush.Color.picker");
+  ASSERT_FALSE(picker.IsEmpty());
+  // Half way down the left part of the square: a grey, which has no name.
+  Click({picker.Left + picker.Width() / 10, picker.Top + picker.Height() / 2});
+  const std::string value = Value("Vorm1", "Brush.Color");
+  EXPECT_EQ(value.substr(0, 3), "$00") << value;
+  EXPECT_EQ(static_cast<std::uint32_t>(Vorm().Brush().Color()),
+            static_cast<std::uint32_t>(*Graphics::StringToColor(value)));
+  ASSERT_TRUE(session->Undo());
+  EXPECT_EQ(Vorm().Brush().Color(), Graphics::clWhite);
 }
 
 TEST_F(InspectorTest, ASetIsACheckBoxPerElement) {
