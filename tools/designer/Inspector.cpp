@@ -27,8 +27,8 @@ std::string Segment(const std::string& path, int depth) {
 
 // The path up to and with the name at `depth`: "Pen" of "Pen.Width" at 0.
 std::string Prefix(const std::string& path, int depth) {
-  std::size_t end = 0;
-  for (int i = 0; i <= depth && end != std::string::npos; ++i) end = path.find('.', end + (i > 0));
+  std::size_t end = path.find('.');
+  for (int i = 0; i < depth && end != std::string::npos; ++i) end = path.find('.', end + 1);
   return path.substr(0, end);
 }
 
