@@ -197,6 +197,10 @@ void TInspector::DrawObject(const TRowSpan& span, const std::string& name) {
   const bool open = ImGui::TreeNodeEx(name.c_str(), ImGuiTreeNodeFlags_SpanFullWidth, "%s",
                                       Segment(name, span.Depth - 1).c_str());
   Record(name);
+  ImGui::TableNextColumn();
+  // What the object's own editor shows: its class, as "(TPen)".
+  const std::string value = FUi.Session().PropertyEditor(FComponent + "." + name)->GetValue();
+  ImGui::TextDisabled("%s", value.c_str());
   if (!open) return;
   DrawRows(span);
   ImGui::TreePop();
