@@ -59,7 +59,7 @@ TDesignerWindow::TDesignerWindow(Tools::TDesignSession& session, const TWindowOp
   if (!FRenderer) FRenderer = SDL_CreateRenderer(FWindow, -1, SDL_RENDERER_SOFTWARE);
   if (!FRenderer) Fail("cannot draw in the designer's window");
   SDL_StartTextInput();
-  FImGui = std::make_unique<TImGuiSdl>(FWindow, FRenderer);
+  FImGui = std::make_unique<TImGuiSdl>(FRenderer);
   FPalette = std::make_unique<TPalette>(*this);
   FCanvas = std::make_unique<TFormCanvas>(*this, *FPalette);
   FInspector = std::make_unique<TInspector>(*this);

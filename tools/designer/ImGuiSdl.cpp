@@ -69,8 +69,7 @@ void SetClipboard(void*, const char* text) { SDL_SetClipboardText(text); }
 
 }  // namespace
 
-TImGuiSdl::TImGuiSdl(SDL_Window* window, SDL_Renderer* renderer)
-    : FWindow(window), FRenderer(renderer) {
+TImGuiSdl::TImGuiSdl(SDL_Renderer* renderer) : FRenderer(renderer) {
   IMGUI_CHECKVERSION();
   FContext = ImGui::CreateContext();
   ImGuiIO& io = ImGui::GetIO();

@@ -16,7 +16,7 @@ namespace Designer {
 
 class TImGuiSdl {
  public:
-  TImGuiSdl(SDL_Window* window, SDL_Renderer* renderer);
+  explicit TImGuiSdl(SDL_Renderer* renderer);
   ~TImGuiSdl();
   TImGuiSdl(const TImGuiSdl&) = delete;
   TImGuiSdl& operator=(const TImGuiSdl&) = delete;
@@ -29,7 +29,6 @@ class TImGuiSdl {
   void Render();
 
  private:
-  SDL_Window* FWindow;
   SDL_Renderer* FRenderer;
   SDL_Texture* FFont = nullptr;
   ImGuiContext* FContext = nullptr;
