@@ -271,7 +271,9 @@ void TRunView::Mouse() {
       {ImGuiMouseButton_Left, Controls::mbLeft},
       {ImGuiMouseButton_Right, Controls::mbRight},
       {ImGuiMouseButton_Middle, Controls::mbMiddle}};
-  for (const auto& [imgui, button] : kButtons) {
+  for (const auto& pair : kButtons) {
+    const ImGuiMouseButton imgui = pair.first;
+    const Controls::TMouseButton button = pair.second;  // a plain name, for the lambdas
     if (ImGui::IsMouseClicked(imgui))
       OnRun([=](Tools::TRunSession& run) { run.Form().MouseDown(button, shift, x, y); });
     if (ImGui::IsMouseReleased(imgui))
