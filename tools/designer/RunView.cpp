@@ -203,8 +203,9 @@ void TRunView::DrawTimeBar() {
 }
 
 void TRunView::DrawScrubber() {
-  const std::int64_t reach = std::max({FFurthestMs, FRun->ElapsedMs(), kScrubberMinMs});
-  double seconds = static_cast<double>(FRun->ElapsedMs()) / 1000;
+  const std::int64_t now = FRun->ElapsedMs();
+  const std::int64_t reach = std::max({FFurthestMs, now, kScrubberMinMs});
+  double seconds = static_cast<double>(FScrubToMs.value_or(now)) / 1000;
   const double lowest = 0, highest = static_cast<double>(reach) / 1000;
   ImGui::SetNextItemWidth(-1);
   const bool moved =
@@ -212,8 +213,13 @@ void TRunView::DrawScrubber() {
   Keep("Elapsed");
   if (moved) {
     SetPlaying(false);
-    const auto to = static_cast<std::int64_t>(std::llround(seconds * 1000));
-    OnRun([to](Tools::TRunSession& run) { run.SeekTo(to); });
+    FScrubToMs = static_cast<std::int64_t>(std::llround(seconds * 1000));
+  }
+  // Forward is quick (time goes on); back runs a fresh copy, so it waits for the
+  // slider to be let go.
+  if (FScrubToMs && (*FScrubToMs >= now || !ImGui::IsItemActive())) {
+    OnRun([to = *FScrubToMs](Tools::TRunSession& run) { run.SeekTo(to); });
+    FScrubToMs.reset();
   }
 }
 

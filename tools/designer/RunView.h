@@ -9,7 +9,8 @@
 // renderer writes a form: a still of the moment (.png) or an animation (.gif).
 // The mouse reaches the run form's controls as it would at run time.
 //
-// While playing, a frame is asked for at the display's rate and time moves by
+// Scrubbing forward follows the slider; back, the run is made afresh once the
+// slider is let go. While playing, a frame is asked for at the display's rate and time moves by
 // the real time between frames times the speed; paused, nothing is drawn.
 #pragma once
 
@@ -78,11 +79,12 @@ class TRunView {
   Types::TRect FPending;  // painted since the last upload
   ImVec2 FOrigin{};
   bool FPlaying = false;
-  int FSpeed = 2;                // an index into kSpeeds: 1x
-  std::uint64_t FLastTicks = 0;  // the display's time of the last step while playing
-  double FCarryMs = 0;           // played time not yet a whole millisecond
-  std::int64_t FFurthestMs = 0;  // how far the scrubber reaches
-  std::string FStartAt;          // HH:MM:SS
+  int FSpeed = 2;                          // an index into kSpeeds: 1x
+  std::uint64_t FLastTicks = 0;            // the display's time of the last step while playing
+  double FCarryMs = 0;                     // played time not yet a whole millisecond
+  std::int64_t FFurthestMs = 0;            // how far the scrubber reaches
+  std::optional<std::int64_t> FScrubToMs;  // where the slider is being dragged back to
+  std::string FStartAt;                    // HH:MM:SS
   std::string FOutput = "run.gif";
   double FLengthSeconds = 0;  // 0: from the start to now
   double FFps = 25;

@@ -151,9 +151,16 @@ TEST_F(RunTest, TypedStartTimesAndTheSliderMoveTheRun) {
   EXPECT_EQ(Run().StartMsOfDay(), Forms::TimeOfDay(23, 59, 58));
   EXPECT_EQ(Run().ElapsedMs(), 0);
   // The slider reaches 10 s before anything has run: its middle is about 5 s.
-  Click(Centre(View().ControlRect("Elapsed")));
+  const Types::TRect slider = View().ControlRect("Elapsed");
+  Click(Centre(slider));
   EXPECT_NEAR(static_cast<double>(Run().ElapsedMs()), 5000, 500);
   EXPECT_FALSE(View().Playing());
+  // Back from 8 s to about 2 s: a fresh run, once the slider is let go.
+  Run().SeekTo(8000);
+  const Types::TPoint back{slider.Left + slider.Width() / 5, Centre(slider).Y};
+  Drag(Centre(slider), back);
+  EXPECT_NEAR(static_cast<double>(Run().ElapsedMs()), 2000, 500);
+  EXPECT_EQ(Run().StartMsOfDay(), Forms::TimeOfDay(23, 59, 58));
 }
 
 TEST_F(RunTest, TheExportButtonWritesTheNameTyped) {
