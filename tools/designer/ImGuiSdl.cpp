@@ -109,7 +109,10 @@ bool TImGuiSdl::Feed(const SDL_Event& e) {
     case SDL_MOUSEBUTTONUP: {
       io.MousePos = ImVec2(static_cast<float>(e.button.x), static_cast<float>(e.button.y));
       const int i = MouseIndex(e.button.button);
-      if (i >= 0) io.MouseDown[i] = e.type == SDL_MOUSEBUTTONDOWN;
+      if (i >= 0) {
+        FMouseHeld[i] = e.type == SDL_MOUSEBUTTONDOWN;
+        FMousePressed[i] = FMousePressed[i] || FMouseHeld[i];
+      }
       return true;
     }
     case SDL_MOUSEWHEEL:
@@ -121,8 +124,11 @@ bool TImGuiSdl::Feed(const SDL_Event& e) {
       return true;
     case SDL_KEYDOWN:
     case SDL_KEYUP:
-      if (e.key.keysym.scancode < static_cast<int>(std::size(io.KeysDown)))
-        io.KeysDown[e.key.keysym.scancode] = e.type == SDL_KEYDOWN;
+      if (const auto code = static_cast<std::size_t>(e.key.keysym.scancode);
+          code < FKeyHeld.size()) {
+        FKeyHeld[code] = e.type == SDL_KEYDOWN;
+        FKeyPressed[code] = FKeyPressed[code] || FKeyHeld[code];
+      }
       io.KeyShift = (e.key.keysym.mod & KMOD_SHIFT) != 0;
       io.KeyCtrl = (e.key.keysym.mod & KMOD_CTRL) != 0;
       io.KeyAlt = (e.key.keysym.mod & KMOD_ALT) != 0;
@@ -143,6 +149,14 @@ void TImGuiSdl::NewFrame(float deltaSeconds) {
   SDL_GetRendererOutputSize(FRenderer, &w, &h);
   io.DisplaySize = ImVec2(static_cast<float>(w), static_cast<float>(h));
   io.DeltaTime = std::max(deltaSeconds, 1e-4f);
+  for (std::size_t i = 0; i < FMouseHeld.size(); ++i) {
+    io.MouseDown[i] = FMousePressed[i] || FMouseHeld[i];
+    FMousePressed[i] = false;
+  }
+  for (std::size_t i = 0; i < FKeyHeld.size(); ++i) {
+    io.KeysDown[i] = FKeyPressed[i] || FKeyHeld[i];
+    FKeyPressed[i] = false;
+  }
   ImGui::NewFrame();
 }
 

@@ -9,6 +9,8 @@
 #include <SDL.h>
 #include <imgui.h>
 
+#include <array>
+
 #include "Graphics/Surface.h"
 #include "Types.h"
 
@@ -32,6 +34,12 @@ class TImGuiSdl {
   SDL_Renderer* FRenderer;
   SDL_Texture* FFont = nullptr;
   ImGuiContext* FContext = nullptr;
+  // A button or key pressed and let go between two frames must still be down in
+  // one of them, or ImGui never sees the click: presses are held for a frame.
+  std::array<bool, 5> FMousePressed{};
+  std::array<bool, 5> FMouseHeld{};
+  std::array<bool, 512> FKeyPressed{};
+  std::array<bool, 512> FKeyHeld{};
 };
 
 // The last item ImGui drew, in window pixels: where tests click, and panels

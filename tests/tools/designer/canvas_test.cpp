@@ -19,6 +19,23 @@ TEST_F(CanvasTest, APaletteButtonThenAClickPlacesTheControlThere) {
   EXPECT_EQ(window->Palette().Picked(), "");
 }
 
+TEST_F(CanvasTest, APressAndReleaseBetweenTwoFramesStillClick) {
+  const Types::TPoint button = Centre(window->Palette().ButtonRect("TFilm"));
+  Push(Motion(button));
+  Push(Press(button, true));
+  Push(Press(button, false));
+  Frames(3);
+  EXPECT_EQ(window->Palette().Picked(), "TFilm");
+  session->Add("TVorm", {20, 20});
+  Frames();
+  const Types::TPoint on = window->Canvas().WindowPoint({30, 30});
+  Push(Motion(on));
+  Push(Press(on, true, SDL_BUTTON_RIGHT));
+  Push(Press(on, false, SDL_BUTTON_RIGHT));
+  Frames(3);
+  EXPECT_FALSE(window->Canvas().MenuItemRect("Delete").IsEmpty()) << "the context menu is open";
+}
+
 TEST_F(CanvasTest, DraggingMovesAndAGripResizesAsOneUndoStepEach) {
   session->Add("TVorm", {20, 20});
   session->Select({"Vorm1"});
