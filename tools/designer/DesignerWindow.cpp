@@ -120,10 +120,8 @@ bool TDesignerWindow::Pump(std::optional<std::int64_t> untilMs) {
   SDL_Event e;
   while (SDL_PollEvent(&e)) Handle(e);
   const bool lively = SDL_GetTicks64() < FLivelyUntil;
-  if (FFramesWanted > 0 || lively) {
-    Frame();
-    RunChanges();
-  }
+  if (FFramesWanted > 0 || lively) Frame();
+  RunChanges();  // also those no frame asked for: a close from outside
   if (FQuit) return false;
   const std::int64_t now = Platform::Clock().NowMs();
   std::int64_t wait = untilMs ? std::max<std::int64_t>(0, *untilMs - now) : -1;

@@ -4,6 +4,7 @@
 #include "FormCanvas.h"
 #include "Inspector.h"
 #include "Palette.h"
+#include "Platform/Clock.h"
 #include "WindowDialogs.h"
 #include "WindowHarness.h"
 #include "support/TempFolder.h"
@@ -118,6 +119,19 @@ TEST_F(DesignerWindowTest, BuildsTestsAndSavesAFormThroughTheWindowAlone) {
         ASSERT_EQ(shot.Pixel(origin.X + x, origin.Y + y), form.Pixel(x, y))
             << name << " " << x << "," << y;
   }
+}
+
+}  // namespace
+}  // namespace DesignerTest
+
+namespace DesignerTest {
+namespace {
+
+TEST_F(DesignerWindowTest, AQuitFromOutsideEndsTheLoopWhenNothingIsUnsaved) {
+  SDL_Event quit{};
+  quit.type = SDL_QUIT;
+  Push(quit);
+  EXPECT_FALSE(window->Pump(Platform::Clock().NowMs())) << "an unmodified form closes at once";
 }
 
 }  // namespace
