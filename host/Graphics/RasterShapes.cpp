@@ -173,12 +173,20 @@ void PaintRingRow(TPainter& painter, Coord y, TSpan whole, TSpan inside, const T
   if (pen) painter.Paint(y, {std::max(whole.First, inside.Last + 1), whole.Last}, *pen);
 }
 
-// The colours of a copying pen (or none) and a solid brush (or none), held by
-// value so that no store to the surface can make them be read again.
-struct TPlainColors {
-  bool Pen = false, Brush = false;
-  TPixel PenColor = 0, BrushColor = 0;
-};
+// The same for a copying pen (or none) and a solid brush (or none) on rows wholly
+// inside the clip: plain fills, nothing checked per row.
+void FillRingRow(TPixel* row, TSpan whole, TSpan inside, const TInk* pen, const TBrushFill& brush) {
+  TPixel* const begin = row + whole.First;
+  TPixel* const end = row + whole.Last + 1;
+  if (inside.Empty()) {
+    if (pen) FillPixels(begin, end, pen->Xor);
+    return;
+  }
+  if (pen) FillPixels(begin, std::min(end, row + inside.First), pen->Xor);
+  if (brush.Style == bsSolid)
+    FillPixels(row + inside.First, row + inside.Last + 1, CopyInk(brush.Color).Xor);
+  if (pen) FillPixels(std::max(begin, row + inside.Last + 1), end, pen->Xor);
+}
 
 }  // namespace
 
@@ -188,27 +196,14 @@ void DrawRing(TPainter& painter, const TRoundShape& outer, const TRoundShape& in
   if ((!pen && !brush.Visible()) || !VisibleRows(painter, outer, first, last)) return;
   const bool plain = (!pen || pen->And == 0) && (brush.Style == bsSolid || !brush.Visible()) &&
                      outer.Left() >= painter.Clip().Left && outer.Right() <= painter.Clip().Right;
-  if (plain) {
-    const TPlainColors colors{pen != nullptr, brush.Style == bsSolid, pen ? pen->Xor : 0,
-                              CopyInk(brush.Color).Xor};
-    // Left to right along rows wholly inside the clip: plain fills, nothing checked.
-    WalkRing(outer, inner, first, last, [&painter, colors](Coord y, TSpan whole, TSpan inside) {
-      TPixel* const row = painter.Row(y);
-      TPixel* const begin = row + whole.First;
-      TPixel* const end = row + whole.Last + 1;
-      if (inside.Empty()) {
-        if (colors.Pen) FillPixels(begin, end, colors.PenColor);
-        return;
-      }
-      if (colors.Pen) FillPixels(begin, std::min(end, row + inside.First), colors.PenColor);
-      if (colors.Brush) FillPixels(row + inside.First, row + inside.Last + 1, colors.BrushColor);
-      if (colors.Pen) FillPixels(std::max(begin, row + inside.Last + 1), end, colors.PenColor);
+  if (plain)
+    WalkRing(outer, inner, first, last, [&](Coord y, TSpan whole, TSpan inside) {
+      FillRingRow(painter.Row(y), whole, inside, pen, brush);
     });
-  } else {
+  else
     WalkRing(outer, inner, first, last, [&](Coord y, TSpan whole, TSpan inside) {
       PaintRingRow(painter, y, whole, inside, pen, brush);
     });
-  }
 }
 
 void DrawDashedOutline(TPainter& painter, const TRoundShape& shape, const TLineInk& pen,
