@@ -23,9 +23,7 @@ constexpr std::int64_t kAt = Forms::TimeOfDay(10, 9, 30);
 // A clock, a film started by program and a ticker, with the film's frames beside
 // the form in `dir`.
 std::string RunForm(const fs::path& dir) {
-  fs::create_directories(dir / "film");
-  for (const char* file : {"tol01.bmp", "tol02.bmp", "tol03.bmp"})
-    fs::copy_file(fs::path(TOLLEN_SOURCE_ROOT) / "examples/film" / file, dir / "film" / file);
+  fs::copy(fs::path(TOLLEN_SOURCE_ROOT) / "examples/film", dir / "film");
   std::ofstream(dir / "run.form")
       << "object RunForm: TForm\n Width = 320\n Height = 200\n Color = clTeal\n"
          " object Klok1: TVormKlok\n  Left = 8\n  Top = 8\n  Width = 160\n  Height = 160\n"
