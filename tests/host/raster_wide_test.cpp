@@ -47,6 +47,26 @@ TEST_F(RasterWide, LinesCoverExactlyThePixelsNearThem) {
       }
 }
 
+TEST_F(RasterWide, ClippedLinesKeepThePixelsInsideTheClip) {
+  const TPoint centre{24, 24};
+  const Types::TRect clip{9, 7, 37, 41};
+  for (int width : {2, 5, 8})
+    for (int dx : {-19, -6, 0, 4, 17})
+      for (int dy : {-19, -3, 1, 12}) {
+        const TPoint end{centre.X + dx, centre.Y + dy};
+        Start(48, 48);
+        State.Pen.Width = width;
+        State.Clip = clip;
+        Device.LineTo(centre, end, State);
+        for (int y = 0; y < 48; ++y)
+          for (int x = 0; x < 48; ++x)
+            ASSERT_EQ(Surface.Pixel(x, y) == kPen,
+                      clip.Contains({x, y}) && NearSegment(x, y, centre, end, width))
+                << "width " << width << " to (" << end.X << "," << end.Y << ") at " << x << ","
+                << y;
+      }
+}
+
 TEST_F(RasterWide, PolygonOutlineIsTheUnionOfItsSides) {
   const std::array<TPoint, 6> hexagon{{{16, 3}, {45, 3}, {60, 30}, {45, 57}, {16, 57}, {3, 30}}};
   for (int width : {2, 5, 8}) {
