@@ -1,9 +1,10 @@
 // Reading and writing components in the host's text form format.
 //
 // Writing walks each component's published properties in their order and writes
-// the stored ones: enumerations and colours by name, sets in brackets, strings
-// quoted, string lists as `Name.Strings = (...)`, persistent sub-objects as nested
-// paths (`Pen.Color`), events as method names. The components a root owns are
+// the stored ones (a sub-object's property also when it differs from what the
+// owner's constructor gives it, so reading the text back loses nothing): enumerations and colours
+// by name, sets in brackets, strings quoted, string lists as `Name.Strings = (...)`, persistent
+// sub-objects as nested paths (`Pen.Color`), events as method names. The components a root owns are
 // written inside it, each inside its parent component.
 //
 // Reading creates each component by its class name (Classes::GetClass) with the

@@ -54,3 +54,23 @@ end)");
 }
 
 }  // namespace
+
+namespace {
+
+// A background coloured with the brush's default colour turns solid, the brush's
+// default style: both must still be written, or the text reads back clear.
+TEST(VormForm, ABackgroundInTheBrushsDefaultsReadsBackAsItWas) {
+  Tollenspiegel::RegisterClasses();
+  auto root = Classes::ReadComponentText(
+      "object F: TForm\n  object V: TVorm\n    Achtergrond.Color = clWhite\n  end\nend");
+  auto* v = dynamic_cast<Vormen::TVorm*>(root->FindComponent("V"));
+  ASSERT_EQ(v->Achtergrond().Style(), Graphics::bsSolid);
+  const std::string text = Classes::WriteComponentText(*root);
+  EXPECT_NE(text.find("    Achtergrond.Style = bsSolid\n"), std::string::npos) << text;
+  auto back = Classes::ReadComponentText(text);
+  auto* w = dynamic_cast<Vormen::TVorm*>(back->FindComponent("V"));
+  EXPECT_EQ(w->Achtergrond().Style(), Graphics::bsSolid);
+  EXPECT_EQ(w->Achtergrond().Color(), Graphics::clWhite);
+}
+
+}  // namespace
