@@ -1,7 +1,8 @@
 // The designer's window driven as a person would: events pushed onto SDL's queue
 // (mouse moves, clicks, drags, keys, typed text) and frames stepped one by one.
 // The window draws with SDL's software renderer on the offscreen video driver, so
-// it needs no display and gives the same pixels everywhere.
+// it needs no display and gives the same pixels everywhere; with SDL_VIDEODRIVER
+// set (x11 under a virtual X server, as one CTest entry does) it opens a real window.
 #pragma once
 
 #include <SDL.h>
@@ -23,7 +24,7 @@ namespace DesignerTest {
 class WindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    setenv("SDL_VIDEODRIVER", "offscreen", 1);
+    setenv("SDL_VIDEODRIVER", "offscreen", 0);  // unless a driver is named (x11 under Xvfb)
     Tools::RegisterForDesign();
     session = std::make_unique<Tools::TDesignSession>();
     window = std::make_unique<Designer::TDesignerWindow>(
