@@ -150,8 +150,14 @@ void FillSse2(TPixel* begin, TPixel* end, TPixel value) {
 
 using TFill = void (*)(TPixel*, TPixel*, TPixel);
 
-// Runs when the library is loaded, before any constructor.
-extern "C" TFill TollenResolveFillLong() {
+// Runs when the library is loaded, before any constructor and before a
+// sanitizer's runtime is ready, so it must not be instrumented.
+#if defined(__clang__)
+#define TOLLEN_UNINSTRUMENTED __attribute__((no_sanitize("address", "undefined", "coverage")))
+#else
+#define TOLLEN_UNINSTRUMENTED __attribute__((no_sanitize_address, no_sanitize_undefined))
+#endif
+extern "C" TOLLEN_UNINSTRUMENTED TFill TollenResolveFillLong() {
   __builtin_cpu_init();
   return __builtin_cpu_supports("avx2") ? FillAvx2 : FillSse2;
 }
