@@ -247,12 +247,22 @@ std::size_t AddCapsules(std::span<TCapsule> capsules, std::span<const TPoint64> 
   return count;
 }
 
+// Rounding up and down for values within 64 bits, inline: without SSE4.1 the
+// library's ceil and floor are calls, and rows near a wide pen's ends need two each.
+Coord CeilOf(double v) {
+  const auto t = static_cast<Coord>(v);  // towards zero
+  return static_cast<double>(t) < v ? t + 1 : t;
+}
+Coord FloorOf(double v) {
+  const auto t = static_cast<Coord>(v);
+  return static_cast<double>(t) > v ? t - 1 : t;
+}
+
 // The pixels lo..hi (real bounds) as a span, kept near the clip so that huge
-// values convert safely.
+// values convert safely (the clip's bounds are whole, so clamping first rounds alike).
 TSpan PixelSpan(double lo, double hi, const TBox& clip) {
   const double left = static_cast<double>(clip.Left - 1), right = static_cast<double>(clip.Right);
-  return {static_cast<Coord>(std::clamp(std::ceil(lo), left, right)),
-          static_cast<Coord>(std::clamp(std::floor(hi), left, right))};
+  return {CeilOf(std::clamp(lo, left, right)), FloorOf(std::clamp(hi, left, right))};
 }
 
 // Paints the union of a row's spans; `spans` is reordered.
