@@ -247,8 +247,9 @@ std::size_t AddCapsules(std::span<TCapsule> capsules, std::span<const TPoint64> 
   return count;
 }
 
-// Rounding up and down for values within 64 bits, inline: without SSE4.1 the
-// library's ceil and floor are calls, and rows near a wide pen's ends need two each.
+// Rounding up and down for values within 64 bits: one truncation and a compare,
+// cheaper than rounding in floating point and converting after; rows near a wide
+// pen's ends need two each.
 Coord CeilOf(double v) {
   const auto t = static_cast<Coord>(v);  // towards zero
   return static_cast<double>(t) < v ? t + 1 : t;
