@@ -40,6 +40,7 @@ enum class TMsgDlgBtn {
   mbHelp
 };
 using TMsgDlgButtons = System::TSet<TMsgDlgBtn>;
+inline constexpr int kMsgDlgBtnCount = static_cast<int>(TMsgDlgBtn::mbHelp) + 1;
 using enum TMsgDlgType;
 using enum TMsgDlgBtn;
 

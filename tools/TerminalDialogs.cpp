@@ -1,6 +1,5 @@
 #include "TerminalDialogs.h"
 
-#include <array>
 #include <iostream>
 #include <sstream>
 
@@ -13,17 +12,19 @@ namespace {
 
 using Dialogs::TMsgDlgBtn;
 
-constexpr std::array<const char*, 11> kButtonNames = {
-    "Yes", "No", "OK", "Cancel", "Abort", "Retry", "Ignore", "All", "NoToAll", "YesToAll", "Help"};
-
-const char* ButtonName(TMsgDlgBtn b) { return kButtonNames[static_cast<std::size_t>(b)]; }
+// The word typed for a button: its caption without blanks ("NoToAll").
+std::string ButtonName(TMsgDlgBtn b) {
+  std::string name = Dialogs::ButtonCaption(b);
+  std::erase(name, ' ');
+  return name;
+}
 
 }  // namespace
 
 Dialogs::TModalResult TTerminalDialogs::ShowMessage(const Dialogs::TMessageRequest& request) {
   FOut << "message: " << request.Message << "\n";
   std::vector<TMsgDlgBtn> buttons;
-  for (std::size_t i = 0; i < kButtonNames.size(); ++i)
+  for (int i = 0; i < Dialogs::kMsgDlgBtnCount; ++i)
     if (request.Buttons.Contains(static_cast<TMsgDlgBtn>(i)))
       buttons.push_back(static_cast<TMsgDlgBtn>(i));
   FOut << "answer with one of:";

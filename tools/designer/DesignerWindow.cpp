@@ -104,7 +104,12 @@ void TDesignerWindow::Run() {
   Forms::Application().SetEventSource(nullptr);
 }
 
-bool TDesignerWindow::Handle(const SDL_Event& e) {
+void TDesignerWindow::TakeEvents() {
+  SDL_Event e;
+  while (SDL_PollEvent(&e)) Handle(e);
+}
+
+void TDesignerWindow::Handle(const SDL_Event& e) {
   if (FImGui->Feed(e)) {
     FFramesWanted = std::max(FFramesWanted, 2);
     FLivelyUntil = SDL_GetTicks64() + kLivelyMs;
@@ -113,12 +118,10 @@ bool TDesignerWindow::Handle(const SDL_Event& e) {
       e.type == SDL_QUIT || (e.type == SDL_WINDOWEVENT && e.window.event == SDL_WINDOWEVENT_CLOSE);
   if (closing && FModals.empty()) Later([this] { Quit(); });
   if (e.type == SDL_WINDOWEVENT) WantFrame();
-  return true;
 }
 
 bool TDesignerWindow::Pump(std::optional<std::int64_t> untilMs) {
-  SDL_Event e;
-  while (SDL_PollEvent(&e)) Handle(e);
+  TakeEvents();
   const bool lively = SDL_GetTicks64() < FLivelyUntil;
   if (FFramesWanted > 0 || lively) Frame();
   RunChanges();  // also those no frame asked for: a close from outside
@@ -128,13 +131,13 @@ bool TDesignerWindow::Pump(std::optional<std::int64_t> untilMs) {
   if (FFramesWanted > 0 || SDL_GetTicks64() < FLivelyUntil)
     wait = wait < 0 ? kFrameMs : std::min<std::int64_t>(wait, kFrameMs);
   const int ms = static_cast<int>(std::min<std::int64_t>(wait, 1 << 30));
+  SDL_Event e;
   if (ms < 0 ? SDL_WaitEvent(&e) : SDL_WaitEventTimeout(&e, ms)) Handle(e);
   return true;
 }
 
 void TDesignerWindow::Step() {
-  SDL_Event e;
-  while (SDL_PollEvent(&e)) Handle(e);
+  TakeEvents();
   Forms::Application().ProcessMessages();
   Frame();
   RunChanges();
@@ -160,10 +163,10 @@ void TDesignerWindow::RunModal(const std::function<bool()>& drawModal) {
   const std::size_t depth = FModals.size() + 1;
   FModals.push_back(drawModal);
   while (FModals.size() >= depth) {
-    SDL_Event e;
-    while (SDL_PollEvent(&e)) Handle(e);
+    TakeEvents();
     Forms::Application().ProcessMessages();
     Frame();
+    SDL_Event e;
     if (FModals.size() >= depth && SDL_WaitEventTimeout(&e, kFrameMs)) Handle(e);
   }
 }

@@ -78,7 +78,8 @@ class TDesignerWindow final : public TDesignerUi, public Forms::TEventSource {
   void Shortcuts();
   // Starts the run view, or stops it.
   void ToggleRun();
-  bool Handle(const SDL_Event& e);
+  void TakeEvents();  // every event waiting, handled
+  void Handle(const SDL_Event& e);
   void RunChanges();
   void UpdateTitle();
   // Asks whether to save unsaved work; false when the user cancels.

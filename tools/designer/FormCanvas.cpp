@@ -57,8 +57,7 @@ void TFormCanvas::Attach() {
     FPending = FPending.Union(area);
     FUi.WantFrame();
   };
-  form.Invalidate();
-  FPending = {0, 0, 1 << 20, 1 << 20};
+  form.Invalidate();  // its paint reaches the texture through OnPresent
 }
 
 void TFormCanvas::Upload() {

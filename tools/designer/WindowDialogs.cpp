@@ -6,8 +6,6 @@ namespace Designer {
 
 namespace {
 
-constexpr int kButtonCount = 11;
-
 // Opens the popup `title` on its first frame and keeps it centred.
 bool BeginModal(const char* title) {
   if (!ImGui::IsPopupOpen(title)) ImGui::OpenPopup(title);
@@ -55,7 +53,7 @@ Dialogs::TModalResult TWindowDialogs::ShowMessage(const Dialogs::TMessageRequest
     ImGui::PopTextWrapPos();
     ImGui::Spacing();
     bool first = true;
-    for (int i = 0; i < kButtonCount; ++i) {
+    for (int i = 0; i < Dialogs::kMsgDlgBtnCount; ++i) {
       const auto button = static_cast<Dialogs::TMsgDlgBtn>(i);
       if (!request.Buttons.Contains(button)) continue;
       if (!first) ImGui::SameLine();
