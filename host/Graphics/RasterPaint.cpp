@@ -197,8 +197,9 @@ void TPainter::FillBox(const TBox& box, const TBrushFill& brush) {
     return;
   }
   const TPixel color = CopyInk(brush.Color).Xor;
+  const std::ptrdiff_t stride = Stride();  // a local: see Origin
   TPixel* row = Row(first);
-  for (Coord y = first; y <= last; ++y, row += Stride())
+  for (Coord y = first; y <= last; ++y, row += stride)
     FillPixels(row + v.First, row + v.Last + 1, color);
 }
 

@@ -173,6 +173,10 @@ class TPainter {
   TPixel* Row(Coord y) { return FSurface.Row(static_cast<int>(y)); }
   // Pixels from one row to the next.
   std::ptrdiff_t Stride() const { return FSurface.Stride(); }
+  // Where row 0 starts, for loops that find rows themselves: held in a local with
+  // the stride, it stays in a register while pixels are stored, where the surface's
+  // fields would be read again after every store.
+  TPixel* Origin() { return FSurface.Row(0); }
   bool Draws(const TSurface& surface) const { return &surface == &FSurface; }
   // The part of `span` inside the clip's columns (maybe empty).
   TSpan Visible(TSpan span) const {

@@ -91,7 +91,10 @@ void FillEvenOdd(TPainter& painter, std::span<const TPoint64> points, const TBru
                                                  [](TPoint64 a, TPoint64 b) { return a.X < b.X; });
   const bool direct =
       brush.Style == bsSolid && least->X >= painter.Clip().Left && most->X <= painter.Clip().Right;
+  // Held by value, so that they stay in registers while rows are stored.
   const TPixel color = CopyInk(brush.Color).Xor;
+  const std::ptrdiff_t stride = painter.Stride();
+  TPixel* const origin = painter.Origin();
 
   TSmallBuffer<TEdge*, 8> activeRoom(edges.size());
   TSmallBuffer<Coord, 8> crossingRoom(edges.size());
@@ -119,8 +122,8 @@ void FillEvenOdd(TPainter& painter, std::span<const TPoint64> points, const TBru
         FillBetweenAll(actives.first(active), crossingRoom.All(), y, stop, fill);
     };
     if (direct)
-      fillRows([&](Coord row, TSpan span) {
-        TPixel* pixels = painter.Row(row);
+      fillRows([origin, stride, color](Coord row, TSpan span) {
+        TPixel* pixels = origin + row * stride;
         FillPixels(pixels + span.First, pixels + span.Last + 1, color);
       });
     else

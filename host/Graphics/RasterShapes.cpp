@@ -174,19 +174,46 @@ void PaintRingRow(TPainter& painter, Coord y, TSpan whole, TSpan inside, const T
 }
 
 // The same for a copying pen (or none) and a solid brush (or none) on rows wholly
-// inside the clip: plain fills, nothing checked per row.
-void FillRingRow(TPixel* row, TSpan whole, TSpan inside, const TInk* pen, const TBrushFill& brush) {
-  TPixel* const begin = row + whole.First;
-  TPixel* const end = row + whole.Last + 1;
-  if (inside.Empty()) {
-    if (pen) FillPixels(begin, end, pen->Xor);
-    return;
+// inside the clip: plain fills, nothing checked per row. Everything is held by
+// value, so that it stays in registers while the rows are stored.
+class TPlainRingRows {
+ public:
+  TPlainRingRows(TPainter& painter, const TInk* pen, const TBrushFill& brush)
+      : FOrigin(painter.Origin()),
+        FStride(painter.Stride()),
+        FPen(pen ? pen->Xor : 0),
+        FBrush(CopyInk(brush.Color).Xor),
+        FHasPen(pen != nullptr),
+        FHasBrush(brush.Style == bsSolid) {}
+
+  void operator()(Coord y, TSpan whole, TSpan inside) const {
+    TPixel* const row = FOrigin + y * FStride;
+    TPixel* const begin = row + whole.First;
+    TPixel* const end = row + whole.Last + 1;
+    if (inside.Empty()) {
+      if (FHasPen) FillPixels(begin, end, FPen);
+      return;
+    }
+    // Pen runs of up to 4 pixels as one store of 4 each, before the brush covers
+    // what they stored beyond themselves.
+    if (FHasPen && FHasBrush && inside.Last - inside.First >= 3 &&
+        inside.First - whole.First <= 4 && whole.Last - inside.Last <= 4) {
+      FillShort(begin, 4, FPen);
+      FillShort(end - 4, 4, FPen);
+      FillPixels(row + inside.First, row + inside.Last + 1, FBrush);
+      return;
+    }
+    if (FHasPen) FillPixels(begin, std::min(end, row + inside.First), FPen);
+    if (FHasBrush) FillPixels(row + inside.First, row + inside.Last + 1, FBrush);
+    if (FHasPen) FillPixels(std::max(begin, row + inside.Last + 1), end, FPen);
   }
-  if (pen) FillPixels(begin, std::min(end, row + inside.First), pen->Xor);
-  if (brush.Style == bsSolid)
-    FillPixels(row + inside.First, row + inside.Last + 1, CopyInk(brush.Color).Xor);
-  if (pen) FillPixels(std::max(begin, row + inside.Last + 1), end, pen->Xor);
-}
+
+ private:
+  TPixel* FOrigin;
+  std::ptrdiff_t FStride;
+  TPixel FPen, FBrush;
+  bool FHasPen, FHasBrush;
+};
 
 }  // namespace
 
@@ -197,9 +224,7 @@ void DrawRing(TPainter& painter, const TRoundShape& outer, const TRoundShape& in
   const bool plain = (!pen || pen->And == 0) && (brush.Style == bsSolid || !brush.Visible()) &&
                      outer.Left() >= painter.Clip().Left && outer.Right() <= painter.Clip().Right;
   if (plain)
-    WalkRing(outer, inner, first, last, [&](Coord y, TSpan whole, TSpan inside) {
-      FillRingRow(painter.Row(y), whole, inside, pen, brush);
-    });
+    WalkRing(outer, inner, first, last, TPlainRingRows(painter, pen, brush));
   else
     WalkRing(outer, inner, first, last, [&](Coord y, TSpan whole, TSpan inside) {
       PaintRingRow(painter, y, whole, inside, pen, brush);
