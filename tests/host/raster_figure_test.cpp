@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <string>
 
@@ -392,6 +393,41 @@ TEST_F(RasterFigure, XorWidePenTouchesEachPixelOnce) {
     State.Pen.Mode = pmCopy;
     EXPECT_EQ(Surface, copied) << ellipse;
   }
+}
+
+// A copying pen takes the plain path, row stores with nothing checked; on black
+// paper an or-ing pen paints the same pixels through the general one. Sizes and
+// widths cover pen runs from one pixel to many, beside and without a brush.
+TEST_F(RasterFigure, CopyingPenPaintsWhatTheGeneralPathPaints) {
+  const Types::TRect boxes[] = {{3, 3, 9, 8}, {2, 4, 31, 21}, {1, 1, 44, 44}, {5, 2, 60, 13}};
+  for (const Types::TRect& box : boxes)
+    for (int width = 1; width <= 6; ++width)
+      for (TBrushStyle brush : {bsSolid, bsClear})
+        for (int figure = 0; figure < 3; ++figure) {
+          State.Pen.Width = width;
+          State.Brush.Style = brush;
+          auto draw = [&](TPenMode mode) {
+            Start(64, 48);
+            State.Pen.Mode = mode;
+            if (figure == 0)
+              Device.Ellipse(box, State);
+            else if (figure == 1)
+              Device.RoundRect(box, 14, 10, State);
+            else
+              Device.Polygon(std::array<Types::TPoint, 5>{{{box.Left, box.Top},
+                                                           {box.Right, box.Top + 2},
+                                                           {box.Right - 3, box.Bottom},
+                                                           {box.Left + 4, box.Bottom - 1},
+                                                           {box.Left + 1, box.Top + 3}}},
+                             State);
+            return Surface;
+          };
+          if (figure == 2) State.Brush.Style = bsClear;  // the fill lies under the pen
+          const TSurface copied = draw(pmCopy);
+          EXPECT_EQ(draw(pmMerge), copied) << figure << " width " << width << " box "
+                                           << box.Left << "," << box.Top;
+        }
+  State.Pen.Mode = pmCopy;
 }
 
 TEST_F(RasterFigure, ClippedWithAnOrigin) {
