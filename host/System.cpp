@@ -25,12 +25,13 @@ std::int64_t RoundHalfEven(F value) {
   constexpr auto hi = static_cast<F>(std::numeric_limits<std::int64_t>::max());
   if (value <= lo) return std::numeric_limits<std::int64_t>::min();
   if (value >= hi) return std::numeric_limits<std::int64_t>::max();
-  F floor = std::floor(value);
-  F diff = value - floor;
-  auto whole = static_cast<std::int64_t>(floor);
-  if (diff > F(0.5)) return whole + 1;
-  if (diff < F(0.5)) return whole;
-  return (whole % 2 == 0) ? whole : whole + 1;
+  // From this magnitude on every value is whole. Below it, adding it leaves no
+  // fraction, and the addition itself rounds to nearest with halves to even (the
+  // default rounding): one addition and one subtraction, no branches on the value.
+  constexpr F kWhole = F(1) / std::numeric_limits<F>::epsilon();
+  if (!(std::abs(value) < kWhole)) return static_cast<std::int64_t>(value);
+  const F shift = std::copysign(kWhole, value);
+  return static_cast<std::int64_t>((value + shift) - shift);
 }
 }  // namespace
 
