@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev libstb-dev libcairo2-dev
-  libfreetype-dev libpng-dev libsdl2-dev libimgui-dev
+  libfreetype-dev libpng-dev libsdl2-dev libimgui-dev libcli11-dev
   fonts-dejavu-core
   clang libclang-rt-14-dev
   xvfb xauth

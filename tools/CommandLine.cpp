@@ -1,5 +1,7 @@
 #include "CommandLine.h"
 
+#include <CLI/CLI.hpp>
+
 #include <cmath>
 #include <sstream>
 
@@ -18,42 +20,56 @@ std::string OptionTitle(const TOptionSpec& o) {
 
 }  // namespace
 
+// CLI11 does the parsing; the declaration gives it each option's names. Its
+// defaults are not given to it: a value read back falls to the declaration's. It
+// keeps every value and every unknown word, so that the refusals below speak as
+// the rest of the tool does.
 TArguments::TArguments(const TCommandSpec& spec, const std::vector<std::string>& args)
     : FSpec(spec) {
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    if (a == "--help" || a == "-h") {
-      FHelp = true;
-    } else if (a.size() > 1 && a[0] == '-') {
-      const std::size_t equals = a.find('=');
-      const TOptionSpec& option = Find(a.substr(0, equals));
-      if (option.IsFlag() && equals != std::string::npos)
-        throw TUsageError(option.Long + " takes no value");
-      if (option.IsFlag())
-        Take(option, "");
-      else if (equals != std::string::npos)
-        Take(option, a.substr(equals + 1));
-      else if (i + 1 < args.size())
-        Take(option, args[++i]);
-      else
-        throw TUsageError(option.Long + " wants a value (" + option.ValueName + ")");
-    } else if (!FSpec.Operand.empty() && !FOperand) {
-      FOperand = a;
-    } else {
-      throw TUsageError("unexpected argument \"" + a + "\"");
-    }
+  CLI::App app{spec.Summary, spec.Name};
+  app.set_help_flag();  // ours: CommandHelp writes it from the same declaration
+  app.add_flag(kHelpOption.Short + "," + kHelpOption.Long, FHelp);
+  app.allow_extras();
+  struct TGiven {
+    std::vector<std::string> Values;
+    bool On = false;  // a flag: "--start", "--start=yes"; off by "--start=no"
+    CLI::Option* Option = nullptr;
+  };
+  std::vector<TGiven> given(spec.Options.size());
+  for (std::size_t i = 0; i < spec.Options.size(); ++i) {
+    const TOptionSpec& o = spec.Options[i];
+    const std::string names = o.Short.empty() ? o.Long : o.Short + "," + o.Long;
+    given[i].Option = o.IsFlag() ? app.add_flag(names, given[i].On)
+                                 : app.add_option(names, given[i].Values)->type_name(o.ValueName);
+    given[i].Option->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
   }
+  std::vector<std::string> operands;
+  if (!spec.Operand.empty()) app.add_option(spec.Operand, operands);
+  std::vector<std::string> reversed(args.rbegin(), args.rend());  // CLI11 takes them so
+  try {
+    app.parse(reversed);
+  } catch (const CLI::ParseError& e) {
+    throw TUsageError(e.what());
+  }
+  for (const std::string& extra : app.remaining()) {
+    if (extra == "--") continue;  // the end of the options, kept among the extras
+    throw TUsageError(extra.size() > 1 && extra[0] == '-' ? "unknown option " + extra
+                                                          : "unexpected argument \"" + extra + "\"");
+  }
+  if (operands.size() > 1) throw TUsageError("unexpected argument \"" + operands[1] + "\"");
+  for (std::size_t i = 0; i < given.size(); ++i) {
+    const TOptionSpec& o = spec.Options[i];
+    if (given[i].Option->count() > 1) throw TUsageError(o.Long + " is given twice");
+    if (o.IsFlag() ? given[i].On : !given[i].Values.empty())
+      FValues.emplace(o.Long, o.IsFlag() ? "" : given[i].Values.front());
+  }
+  if (!operands.empty()) FOperand = operands.front();
 }
 
 const TOptionSpec& TArguments::Find(const std::string& name) const {
   for (const TOptionSpec& o : FSpec.Options)
     if (name == o.Long || (!o.Short.empty() && name == o.Short)) return o;
   throw TUsageError("unknown option " + name);
-}
-
-void TArguments::Take(const TOptionSpec& option, const std::string& value) {
-  if (!FValues.emplace(option.Long, value).second)
-    throw TUsageError(option.Long + " is given twice");
 }
 
 std::string TArguments::Value(const std::string& longName) const {

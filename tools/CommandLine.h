@@ -1,12 +1,13 @@
-// The tool's one argument parser: every command declares its options once, and
-// the parsing, the help text, the manual page and the shell completion all read
-// that declaration.
+// The tool's command lines: every command declares its options once, and the
+// parsing (by CLI11), the help text, the manual page and the shell completion all
+// read that declaration.
 //
 // Options are long ("--fps 12.5" or "--fps=12.5"), some with a one-letter form
-// ("-o out.png"); a flag takes no value. A command takes at most one operand (a
-// form file, a package). Every option has its default in the declaration, and a
-// value read back is the one given or that default. Anything the declaration does
-// not allow raises TUsageError, which the tool reports in one line with status 2.
+// ("-o out.png", "-oout.png"); a flag takes no value; "--" ends the options. A
+// command takes at most one operand (a form file, a package). Every option has its
+// default in the declaration, and a value read back is the one given or that
+// default. Anything the declaration does not allow, an option given twice
+// included, raises TUsageError, which the tool reports in one line with status 2.
 #pragma once
 
 #include <map>
@@ -57,7 +58,6 @@ class TArguments {
 
  private:
   const TOptionSpec& Find(const std::string& name) const;
-  void Take(const TOptionSpec& option, const std::string& value);
 
   const TCommandSpec& FSpec;
   std::map<std::string, std::string> FValues;

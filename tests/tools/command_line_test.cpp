@@ -32,18 +32,31 @@ TEST(CommandLine, ReadsValuesInEveryFormAndFallsBackToDefaults) {
   EXPECT_FALSE(none.Has("--start"));
   EXPECT_TRUE(TArguments(kSpec, {"-o", "-h"}).Value("--output") == "-h");
   EXPECT_TRUE(TArguments(kSpec, {"--start", "--help"}).WantsHelp());
+  EXPECT_EQ(TArguments(kSpec, {"-ox.gif"}).Value("--output"), "x.gif");
+  EXPECT_EQ(TArguments(kSpec, {"--fps", "-3"}).Number("--fps"), -3);
+  EXPECT_EQ(TArguments(kSpec, {"--", "-weird.form"}).Operand(), "-weird.form");
+  EXPECT_TRUE(TArguments(kSpec, {"--start=yes"}).Has("--start"));
+  EXPECT_FALSE(TArguments(kSpec, {"--start=no"}).Has("--start"));
 }
 
-TEST(CommandLine, RefusesWhatTheDeclarationDoesNotAllow) {
-  const std::vector<std::vector<std::string>> bad{
-      {"--wobble"},
-      {"-x"},
-      {"--fps"},
-      {"--start=yes"},
-      {"a.form", "b.form"},
-      {"-o", "a", "--output", "b"},
+TEST(CommandLine, RefusesWhatTheDeclarationDoesNotAllowInOneLine) {
+  const std::vector<std::pair<std::vector<std::string>, std::string>> bad{
+      {{"--wobble"}, "unknown option --wobble"},
+      {{"-x"}, "unknown option -x"},
+      {{"a.form", "b.form"}, "unexpected argument \"b.form\""},
+      {{"-o", "a", "--output", "b"}, "--output is given twice"},
+      {{"--start", "--start"}, "--start is given twice"},
+      {{"--fps"}, "--fps: 1 required F missing"},
   };
-  for (const auto& args : bad) EXPECT_THROW(TArguments(kSpec, args), TUsageError) << args[0];
+  for (const auto& [args, message] : bad) {
+    try {
+      TArguments(kSpec, args);
+      ADD_FAILURE() << args[0] << " was taken";
+    } catch (const TUsageError& e) {
+      EXPECT_EQ(std::string(e.what()), message);
+    }
+  }
+  EXPECT_THROW(TArguments(kSpec, {"--start=maybe"}), TUsageError);
   EXPECT_THROW(TArguments(kSpec, {"--fps", "fast"}).Number("--fps"), TUsageError);
   EXPECT_THROW(TArguments(kSpec, {"--fps", "inf"}).Number("--fps"), TUsageError);
 }
