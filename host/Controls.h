@@ -54,7 +54,16 @@ using enum TShiftStateFlag;
 using enum TDragState;
 
 using TCursor = int;
-inline constexpr TCursor crDefault = 0, crDrag = -12;
+// The stock cursors. Form files write a cursor by its name and read the name or
+// the number; crSize is read as crSizeAll, the name written for -22.
+inline constexpr TCursor crDefault = 0, crNone = -1, crArrow = -2, crCross = -3, crIBeam = -4,
+                         crSizeNESW = -6, crSizeNS = -7, crSizeNWSE = -8, crSizeWE = -9,
+                         crUpArrow = -10, crHourGlass = -11, crDrag = -12, crNoDrop = -13,
+                         crHSplit = -14, crVSplit = -15, crMultiDrag = -16, crSQLWait = -17,
+                         crNo = -18, crAppStart = -19, crHelp = -20, crHandPoint = -21,
+                         crSizeAll = -22;
+std::optional<std::string_view> CursorToIdent(TCursor cursor);
+std::optional<TCursor> IdentToCursor(std::string_view ident);  // any case
 
 using TMouseEvent = Classes::TEvent<TObject*, TMouseButton, TShiftState, int, int>;
 using TMouseMoveEvent = Classes::TEvent<TObject*, TShiftState, int, int>;

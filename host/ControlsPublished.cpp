@@ -1,5 +1,6 @@
 // The published property entries of the Controls unit, which descendants republish.
 #include "Controls.h"
+#include "SysUtils.h"
 
 namespace Controls {
 
@@ -8,8 +9,48 @@ using TypInfo::TPropInfo;
 using TypInfo::TTypeInfo;
 using TypInfo::TTypeKind;
 
+namespace {
+struct TCursorIdent {
+  TCursor Cursor;
+  std::string_view Name;
+};
+// In the order the names are looked for: the first name of a cursor is written.
+constexpr TCursorIdent kCursorIdents[] = {
+    {crDefault, "crDefault"},     {crNone, "crNone"},           {crArrow, "crArrow"},
+    {crCross, "crCross"},         {crIBeam, "crIBeam"},         {crSizeNESW, "crSizeNESW"},
+    {crSizeNS, "crSizeNS"},       {crSizeNWSE, "crSizeNWSE"},   {crSizeWE, "crSizeWE"},
+    {crUpArrow, "crUpArrow"},     {crHourGlass, "crHourGlass"}, {crDrag, "crDrag"},
+    {crNoDrop, "crNoDrop"},       {crHSplit, "crHSplit"},       {crVSplit, "crVSplit"},
+    {crMultiDrag, "crMultiDrag"}, {crSQLWait, "crSQLWait"},     {crNo, "crNo"},
+    {crAppStart, "crAppStart"},   {crHelp, "crHelp"},           {crHandPoint, "crHandPoint"},
+    {crSizeAll, "crSizeAll"},     {crSizeAll, "crSize"},
+};
+
+std::optional<std::int64_t> CursorFromIdent(std::string_view ident) {
+  auto cursor = IdentToCursor(ident);
+  return cursor ? std::optional<std::int64_t>(*cursor) : std::nullopt;
+}
+std::optional<std::string_view> CursorIdent(std::int64_t value) {
+  if (value < INT32_MIN || value > INT32_MAX) return std::nullopt;
+  return CursorToIdent(static_cast<TCursor>(value));
+}
+}  // namespace
+
+std::optional<std::string_view> CursorToIdent(TCursor cursor) {
+  for (const TCursorIdent& id : kCursorIdents)
+    if (id.Cursor == cursor) return id.Name;
+  return std::nullopt;
+}
+
+std::optional<TCursor> IdentToCursor(std::string_view ident) {
+  for (const TCursorIdent& id : kCursorIdents)
+    if (SysUtils::SameText(id.Name, ident)) return id.Cursor;
+  return std::nullopt;
+}
+
 const TTypeInfo* CursorType() {
-  static const TTypeInfo info{"TCursor", TTypeKind::Integer, -32768, 32767};
+  static const TTypeInfo info{"TCursor", TTypeKind::Integer, -32768, 32767, {}, nullptr,
+                              nullptr,   CursorFromIdent,    CursorIdent};
   return &info;
 }
 

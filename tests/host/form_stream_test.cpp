@@ -49,6 +49,7 @@ System::TClass TSampleControl::StaticClass() {
       TypInfo::Prop<&S::FLines, &S::SetLines>("Lines"),
       P::Caption(),
       P::Color(),
+      P::DragCursor(),
       P::Font(),
       P::Visible(),
       P::OnClick(),
@@ -101,6 +102,8 @@ const char* kSample = R"(object Sample: TSampleForm
       'a.bmp'
       'b.bmp')
     Color = clRed
+    Cursor = crhandpoint
+    DragCursor = -5
     Font.Color = $00123456
     OnClick = SampleClick
   end
@@ -123,6 +126,8 @@ TEST_F(FormStream, ReadsEveryKindOfValue) {
   EXPECT_EQ(c->Styles, (Graphics::TFontStyles{Graphics::fsBold, Graphics::fsUnderline}));
   EXPECT_EQ(c->FLines.ToVector(), (std::vector<std::string>{"a.bmp", "b.bmp"}));
   EXPECT_EQ(c->Color(), Graphics::clRed);
+  EXPECT_EQ(c->Cursor(), Controls::crHandPoint);  // a cursor's name in any case
+  EXPECT_EQ(c->DragCursor(), -5);                  // one without a name, by number
   EXPECT_EQ(c->Font().Color(), 0x123456);
   c->Click();
   EXPECT_EQ(form->Clicks, 1);
@@ -168,6 +173,7 @@ TEST_F(FormStream, WritesOnlyStoredValuesAndReadsBackTheSame) {
     Top = 0
     Width = 30
     Height = 0
+    Cursor = crHandPoint
     Level = -7
     Ratio = 2.5
     Styles = [fsBold, fsUnderline]
@@ -176,6 +182,7 @@ TEST_F(FormStream, WritesOnlyStoredValuesAndReadsBackTheSame) {
       'b.bmp'
       )
     Color = clRed
+    DragCursor = -5
     Font.Charset = 1
     Font.Color = 1193046
     Font.Height = -11
