@@ -14,7 +14,7 @@ new TFilm Proef 120 10
 set Proef.Starten StartMeteen
 save saved.form
 SCRIPT
-xvfb-run -a "$tool" design "$2/demo.form" --script build.txt --screenshot shot.png
+xvfb-run -a -n 340 "$tool" design "$2/demo.form" --script build.txt --screenshot shot.png
 test -s shot.png
 grep -q 'object Kader: TVorm' saved.form
 grep -q 'Vorm = Honing' saved.form
