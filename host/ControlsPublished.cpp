@@ -48,6 +48,11 @@ std::optional<TCursor> IdentToCursor(std::string_view ident) {
   return std::nullopt;
 }
 
+void GetCursorValues(const std::function<void(const std::string&)>& proc) {
+  for (const TCursorIdent& id : kCursorIdents)
+    if (CursorToIdent(id.Cursor) == id.Name) proc(std::string(id.Name));  // not crSize
+}
+
 const TTypeInfo* CursorType() {
   static const TTypeInfo info{"TCursor", TTypeKind::Integer, -32768, 32767, {}, nullptr,
                               nullptr,   CursorFromIdent,    CursorIdent};

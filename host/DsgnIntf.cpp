@@ -4,6 +4,7 @@
 
 #include "Classes/PropertyText.h"
 #include "Classes/Strings.h"
+#include "Controls.h"
 #include "Graphics/Colors.h"
 #include "Graphics/GraphicsTypes.h"
 #include "SysUtils.h"
@@ -35,6 +36,8 @@ TRegistries HostRegistrations() {
   TRegistries host;
   host.PropertyEditors.push_back(
       {Graphics::ColorType(), nullptr, "", PropertyEditorClass<TColorProperty>("TColorProperty")});
+  host.PropertyEditors.push_back({Controls::CursorType(), nullptr, "",
+                                  PropertyEditorClass<TCursorProperty>("TCursorProperty")});
   return host;
 }
 
@@ -118,6 +121,12 @@ std::string TColorProperty::GetValue() {
 
 void TColorProperty::GetValues(const std::function<void(const std::string&)>& proc) {
   Graphics::GetColorValues(proc);
+}
+
+// ---- cursors ----
+
+void TCursorProperty::GetValues(const std::function<void(const std::string&)>& proc) {
+  Controls::GetCursorValues(proc);
 }
 
 // ---- events ----

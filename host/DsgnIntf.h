@@ -99,6 +99,16 @@ class TColorProperty : public TPropertyEditor {
   void GetValues(const std::function<void(const std::string&)>& proc) override;
 };
 
+// Cursors: the stock cursors' names in the value list; a number is taken too.
+class TCursorProperty : public TPropertyEditor {
+ public:
+  using TPropertyEditor::TPropertyEditor;
+  TPropertyAttributes GetAttributes() override {
+    return {paMultiSelect, paValueList, paRevertable};
+  }
+  void GetValues(const std::function<void(const std::string&)>& proc) override;
+};
+
 // String lists: the lines as one list of quoted strings, "('one' 'two')", as form
 // files write them, and the same text sets them through the property's setter.
 class TStringsProperty : public TPropertyEditor {

@@ -136,6 +136,7 @@ TEST_F(Design, ValueListsOfferEnumerationNamesBooleansAndColourNames) {
       {"Alignment", {"taLeftJustify", "taRightJustify", "taCenter"}, 3},
       {"AutoSize", {"False", "True"}, 2},
       {"Color", {"clBlack", "clMaroon"}, 43},
+      {"Cursor", {"crDefault", "crNone", "crArrow"}, 22},
       {"Caption", {}, 0},
   };
   for (const TCase& c : cases) {
@@ -163,6 +164,20 @@ TEST_F(Design, ColoursShowTheirNameOrHexadecimalDigits) {
   }
   for (const char* bad : {"", "$", "12x", "purple", "$1FFFFFFFF", "-$10"})
     EXPECT_EQ(Graphics::StringToColor(bad), std::nullopt) << bad;
+}
+
+TEST_F(Design, CursorsShowTheirNameOrTheirNumber) {
+  StdCtrls::TLabel label(&Form);
+  auto cursor =
+      GetPropertyEditor(Designer, label, *TypInfo::GetPropInfo(label.ClassType(), "Cursor"));
+  const std::pair<const char*, const char*> cases[] = {
+      {"crHelp", "crHelp"}, {"-21", "crHandPoint"}, {"crsize", "crSizeAll"}, {"7", "7"}};
+  for (const auto& [typed, shown] : cases) {
+    cursor->SetValue(typed);
+    EXPECT_EQ(cursor->GetValue(), shown) << typed;
+  }
+  EXPECT_ANY_THROW(cursor->SetValue("crPointer"));
+  EXPECT_EQ(label.Cursor(), 7);
 }
 
 TEST_F(Design, StringListTextHoldsAnyLineAndRefusesWhatIsNotAList) {
