@@ -54,8 +54,12 @@ void GetCursorValues(const std::function<void(const std::string&)>& proc) {
 }
 
 const TTypeInfo* CursorType() {
-  static const TTypeInfo info{"TCursor", TTypeKind::Integer, -32768, 32767, {}, nullptr,
-                              nullptr,   CursorFromIdent,    CursorIdent};
+  static const TTypeInfo info{.Name = "TCursor",
+                              .Kind = TTypeKind::Integer,
+                              .MinValue = -32768,
+                              .MaxValue = 32767,
+                              .IdentToInt = CursorFromIdent,
+                              .IntToIdent = CursorIdent};
   return &info;
 }
 

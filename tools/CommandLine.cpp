@@ -1,7 +1,6 @@
 #include "CommandLine.h"
 
 #include <CLI/CLI.hpp>
-
 #include <cmath>
 #include <sstream>
 
@@ -53,8 +52,9 @@ TArguments::TArguments(const TCommandSpec& spec, const std::vector<std::string>&
   }
   for (const std::string& extra : app.remaining()) {
     if (extra == "--") continue;  // the end of the options, kept among the extras
-    throw TUsageError(extra.size() > 1 && extra[0] == '-' ? "unknown option " + extra
-                                                          : "unexpected argument \"" + extra + "\"");
+    throw TUsageError(extra.size() > 1 && extra[0] == '-'
+                          ? "unknown option " + extra
+                          : "unexpected argument \"" + extra + "\"");
   }
   if (operands.size() > 1) throw TUsageError("unexpected argument \"" + operands[1] + "\"");
   for (std::size_t i = 0; i < given.size(); ++i) {

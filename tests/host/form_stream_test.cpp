@@ -127,7 +127,7 @@ TEST_F(FormStream, ReadsEveryKindOfValue) {
   EXPECT_EQ(c->FLines.ToVector(), (std::vector<std::string>{"a.bmp", "b.bmp"}));
   EXPECT_EQ(c->Color(), Graphics::clRed);
   EXPECT_EQ(c->Cursor(), Controls::crHandPoint);  // a cursor's name in any case
-  EXPECT_EQ(c->DragCursor(), -5);                  // one without a name, by number
+  EXPECT_EQ(c->DragCursor(), -5);                 // one without a name, by number
   EXPECT_EQ(c->Font().Color(), 0x123456);
   c->Click();
   EXPECT_EQ(form->Clicks, 1);

@@ -424,8 +424,8 @@ TEST_F(RasterFigure, CopyingPenPaintsWhatTheGeneralPathPaints) {
           };
           if (figure == 2) State.Brush.Style = bsClear;  // the fill lies under the pen
           const TSurface copied = draw(pmCopy);
-          EXPECT_EQ(draw(pmMerge), copied) << figure << " width " << width << " box "
-                                           << box.Left << "," << box.Top;
+          EXPECT_EQ(draw(pmMerge), copied)
+              << figure << " width " << width << " box " << box.Left << "," << box.Top;
         }
   State.Pen.Mode = pmCopy;
 }
