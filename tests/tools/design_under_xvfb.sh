@@ -3,6 +3,7 @@
 # the window's session and saves it, the window's picture is written, and the
 # saved form reads back in the renderer. $1: the tool; $2: the examples folder.
 set -e
+here=$(cd "$(dirname "$0")" && pwd)
 tool=$1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -14,7 +15,7 @@ new TFilm Proef 120 10
 set Proef.Starten StartMeteen
 save saved.form
 SCRIPT
-xvfb-run -a -n 340 "$tool" design "$2/demo.form" --script build.txt --screenshot shot.png
+sh "$here/under_xvfb.sh" 1280x1024x24 "$tool" design "$2/demo.form" --script build.txt --screenshot shot.png
 test -s shot.png
 grep -q 'object Kader: TVorm' saved.form
 grep -q 'Vorm = Honing' saved.form
