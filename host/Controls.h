@@ -9,7 +9,6 @@
 // leaves its owner's list as it goes).
 #pragma once
 
-#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -63,10 +62,6 @@ inline constexpr TCursor crDefault = 0, crNone = -1, crArrow = -2, crCross = -3,
                          crHSplit = -14, crVSplit = -15, crMultiDrag = -16, crSQLWait = -17,
                          crNo = -18, crAppStart = -19, crHelp = -20, crHandPoint = -21,
                          crSizeAll = -22;
-std::optional<std::string_view> CursorToIdent(TCursor cursor);
-std::optional<TCursor> IdentToCursor(std::string_view ident);  // any case
-// The stock cursors' names, each cursor once, for value lists.
-void GetCursorValues(const std::function<void(const std::string&)>& proc);
 
 using TMouseEvent = Classes::TEvent<TObject*, TMouseButton, TShiftState, int, int>;
 using TMouseMoveEvent = Classes::TEvent<TObject*, TShiftState, int, int>;

@@ -1,6 +1,5 @@
 // The published property entries of the Controls unit, which descendants republish.
 #include "Controls.h"
-#include "SysUtils.h"
 
 namespace Controls {
 
@@ -10,12 +9,8 @@ using TypInfo::TTypeInfo;
 using TypInfo::TTypeKind;
 
 namespace {
-struct TCursorIdent {
-  TCursor Cursor;
-  std::string_view Name;
-};
-// In the order the names are looked for: the first name of a cursor is written.
-constexpr TCursorIdent kCursorIdents[] = {
+// The written name of a cursor is its first here; crSize is read only.
+constexpr TypInfo::TIdentMapEntry kCursorIdents[] = {
     {crDefault, "crDefault"},     {crNone, "crNone"},           {crArrow, "crArrow"},
     {crCross, "crCross"},         {crIBeam, "crIBeam"},         {crSizeNESW, "crSizeNESW"},
     {crSizeNS, "crSizeNS"},       {crSizeNWSE, "crSizeNWSE"},   {crSizeWE, "crSizeWE"},
@@ -25,41 +20,14 @@ constexpr TCursorIdent kCursorIdents[] = {
     {crAppStart, "crAppStart"},   {crHelp, "crHelp"},           {crHandPoint, "crHandPoint"},
     {crSizeAll, "crSizeAll"},     {crSizeAll, "crSize"},
 };
-
-std::optional<std::int64_t> CursorFromIdent(std::string_view ident) {
-  auto cursor = IdentToCursor(ident);
-  return cursor ? std::optional<std::int64_t>(*cursor) : std::nullopt;
-}
-std::optional<std::string_view> CursorIdent(std::int64_t value) {
-  if (value < INT32_MIN || value > INT32_MAX) return std::nullopt;
-  return CursorToIdent(static_cast<TCursor>(value));
-}
 }  // namespace
-
-std::optional<std::string_view> CursorToIdent(TCursor cursor) {
-  for (const TCursorIdent& id : kCursorIdents)
-    if (id.Cursor == cursor) return id.Name;
-  return std::nullopt;
-}
-
-std::optional<TCursor> IdentToCursor(std::string_view ident) {
-  for (const TCursorIdent& id : kCursorIdents)
-    if (SysUtils::SameText(id.Name, ident)) return id.Cursor;
-  return std::nullopt;
-}
-
-void GetCursorValues(const std::function<void(const std::string&)>& proc) {
-  for (const TCursorIdent& id : kCursorIdents)
-    if (CursorToIdent(id.Cursor) == id.Name) proc(std::string(id.Name));  // not crSize
-}
 
 const TTypeInfo* CursorType() {
   static const TTypeInfo info{.Name = "TCursor",
                               .Kind = TTypeKind::Integer,
                               .MinValue = -32768,
                               .MaxValue = 32767,
-                              .IdentToInt = CursorFromIdent,
-                              .IntToIdent = CursorIdent};
+                              .Idents = kCursorIdents};
   return &info;
 }
 

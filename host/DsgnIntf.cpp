@@ -4,7 +4,6 @@
 
 #include "Classes/PropertyText.h"
 #include "Classes/Strings.h"
-#include "Controls.h"
 #include "Graphics/Colors.h"
 #include "Graphics/GraphicsTypes.h"
 #include "SysUtils.h"
@@ -36,8 +35,6 @@ TRegistries HostRegistrations() {
   TRegistries host;
   host.PropertyEditors.push_back(
       {Graphics::ColorType(), nullptr, "", PropertyEditorClass<TColorProperty>("TColorProperty")});
-  host.PropertyEditors.push_back({Controls::CursorType(), nullptr, "",
-                                  PropertyEditorClass<TCursorProperty>("TCursorProperty")});
   return host;
 }
 
@@ -80,7 +77,8 @@ TPropertyEditor::TPropertyEditor(TDesigner& designer, Classes::TPersistent& inst
 
 TPropertyAttributes TPropertyEditor::GetAttributes() {
   if (FProp.Type->Kind == TypInfo::TTypeKind::Class) return {paSubProperties, paReadOnly};
-  if (FProp.Type->Kind == TypInfo::TTypeKind::Enumeration) return {paValueList, paRevertable};
+  if (FProp.Type->Kind == TypInfo::TTypeKind::Enumeration || !FProp.Type->Idents.empty())
+    return {paValueList, paRevertable};
   return {paRevertable};
 }
 
@@ -101,9 +99,14 @@ void TPropertyEditor::SetStrValue(const std::string& value) {
   FDesigner.Modified();
 }
 
+// An enumeration's names, or an integer's: each value once, by the name it is
+// written with.
 void TPropertyEditor::GetValues(const std::function<void(const std::string&)>& proc) {
-  if (FProp.Type->Kind != TypInfo::TTypeKind::Enumeration) return;
-  for (std::string_view name : FProp.Type->Names) proc(std::string(name));
+  const TypInfo::TTypeInfo& type = *FProp.Type;
+  if (type.Kind == TypInfo::TTypeKind::Enumeration)
+    for (std::string_view name : type.Names) proc(std::string(name));
+  for (const TypInfo::TIdentMapEntry& entry : type.Idents)
+    if (TypInfo::IntToIdent(entry.Value, type.Idents) == entry.Name) proc(std::string(entry.Name));
 }
 
 TPropertyAttributes TStringProperty::GetAttributes() { return {paMultiSelect, paRevertable}; }
@@ -117,16 +120,6 @@ TPropertyAttributes TColorProperty::GetAttributes() {
 std::string TColorProperty::GetValue() {
   return Graphics::ColorToString(
       static_cast<Graphics::TColor>(PropInfo().GetOrd(*GetComponent(0))));
-}
-
-void TColorProperty::GetValues(const std::function<void(const std::string&)>& proc) {
-  Graphics::GetColorValues(proc);
-}
-
-// ---- cursors ----
-
-void TCursorProperty::GetValues(const std::function<void(const std::string&)>& proc) {
-  Controls::GetCursorValues(proc);
 }
 
 // ---- events ----

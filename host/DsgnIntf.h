@@ -89,24 +89,14 @@ class TStringProperty : public TPropertyEditor {
   void SetValue(const std::string& value) override { SetStrValue(value); }
 };
 
-// Colours: the host's colour names to choose from; a colour without a name shows
-// as $00BBGGRR. The host registers it for the TColor type.
+// Colours: the host's colour names to choose from (as for any integer with
+// names); a colour without a name shows as $00BBGGRR. The host registers it for the
+// TColor type.
 class TColorProperty : public TPropertyEditor {
  public:
   using TPropertyEditor::TPropertyEditor;
   TPropertyAttributes GetAttributes() override;
   std::string GetValue() override;
-  void GetValues(const std::function<void(const std::string&)>& proc) override;
-};
-
-// Cursors: the stock cursors' names in the value list; a number is taken too.
-class TCursorProperty : public TPropertyEditor {
- public:
-  using TPropertyEditor::TPropertyEditor;
-  TPropertyAttributes GetAttributes() override {
-    return {paMultiSelect, paValueList, paRevertable};
-  }
-  void GetValues(const std::function<void(const std::string&)>& proc) override;
 };
 
 // String lists: the lines as one list of quoted strings, "('one' 'two')", as form

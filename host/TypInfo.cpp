@@ -7,6 +7,20 @@
 
 namespace TypInfo {
 
+std::optional<std::int64_t> IdentToInt(std::string_view ident,
+                                       std::span<const TIdentMapEntry> map) {
+  for (const TIdentMapEntry& entry : map)
+    if (SysUtils::SameText(entry.Name, ident)) return entry.Value;
+  return std::nullopt;
+}
+
+std::optional<std::string_view> IntToIdent(std::int64_t value,
+                                           std::span<const TIdentMapEntry> map) {
+  for (const TIdentMapEntry& entry : map)
+    if (entry.Value == value) return entry.Name;
+  return std::nullopt;
+}
+
 std::string_view TTypeInfo::NameOf(std::int64_t ordinal) const {
   if (ordinal < 0 || ordinal >= static_cast<std::int64_t>(Names.size())) return {};
   return Names[static_cast<std::size_t>(ordinal)];

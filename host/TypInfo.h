@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <tuple>
@@ -31,6 +32,16 @@ using System::TObject;
 
 enum class TTypeKind { Integer, Char, Enumeration, Float, String, Set, Class, Method };
 
+// A name of an integer value (a colour, a cursor), as form files write it. A value
+// may have several names: the first in its map is the one written.
+struct TIdentMapEntry {
+  std::int64_t Value;
+  std::string_view Name;
+};
+// The value named `ident` (in any case), and the name of `value`.
+std::optional<std::int64_t> IdentToInt(std::string_view ident, std::span<const TIdentMapEntry> map);
+std::optional<std::string_view> IntToIdent(std::int64_t value, std::span<const TIdentMapEntry> map);
+
 struct TTypeInfo {
   std::string_view Name;
   TTypeKind Kind = TTypeKind::Integer;
@@ -40,8 +51,7 @@ struct TTypeInfo {
   const TTypeInfo* ElemType = nullptr;  // sets: the element enumeration
   System::TClass ClassRef = nullptr;    // class-typed properties
   // Integers that have names (colours, cursors): form files write the name.
-  std::optional<std::int64_t> (*IdentToInt)(std::string_view) = nullptr;
-  std::optional<std::string_view> (*IntToIdent)(std::int64_t) = nullptr;
+  std::span<const TIdentMapEntry> Idents;
 
   // The ordinal's name for an enumeration ("" when out of range).
   std::string_view NameOf(std::int64_t ordinal) const;

@@ -48,8 +48,7 @@ std::string DefaultText(const TPropInfo& p) {
   const std::int64_t value = *p.Default;
   if (t.Kind == TTypeKind::Enumeration) return std::string(t.NameOf(value));
   if (t.Kind == TTypeKind::Set) return SetText(t, value);
-  if (t.IntToIdent)
-    if (auto name = t.IntToIdent(value)) return std::string(*name);
+  if (auto name = TypInfo::IntToIdent(value, t.Idents)) return std::string(*name);
   return std::to_string(value);
 }
 
@@ -72,7 +71,7 @@ std::string ValuesText(const TTypeInfo& t) {
     case TTypeKind::Char:
       break;
   }
-  if (t.IdentToInt)
+  if (!t.Idents.empty())
     return t.Name == "TColor" ? "a colour name such as clRed, or a number" : "a name or a number";
   if (t.MinValue == INT32_MIN && t.MaxValue == INT32_MAX) return "a whole number";
   return std::to_string(t.MinValue) + " to " + std::to_string(t.MaxValue);

@@ -76,8 +76,8 @@ class TValueSetter {
     std::int64_t value = 0;
     if (v.Kind == TKind::Integer) {
       value = v.Integer;
-    } else if (v.Kind == TKind::Identifier && t.IdentToInt) {
-      auto named = t.IdentToInt(v.Text);
+    } else if (v.Kind == TKind::Identifier && !t.Idents.empty()) {
+      auto named = TypInfo::IdentToInt(v.Text, t.Idents);
       if (!named) Fail(v.Pos, "\"" + v.Text + "\" is not a name of " + std::string(t.Name));
       value = *named;
     } else {
@@ -138,8 +138,7 @@ std::string ValueText(const System::TObject& obj, const TPropInfo& p) {
     case TTypeKind::Integer:
     case TTypeKind::Char: {
       std::int64_t v = p.GetOrd(obj);
-      if (type.IntToIdent)
-        if (auto ident = type.IntToIdent(v)) return std::string(*ident);
+      if (auto ident = TypInfo::IntToIdent(v, type.Idents)) return std::string(*ident);
       return std::to_string(v);
     }
     case TTypeKind::Enumeration:

@@ -5,8 +5,6 @@
 #include <charconv>
 #include <cstdio>
 
-#include "SysUtils.h"
-
 namespace Graphics {
 
 namespace {
@@ -39,11 +37,7 @@ constexpr std::array<TColor, 25> kSystemColors = {
     0xE1FFFF,  // tool-tip background
 };
 
-struct TColorIdent {
-  TColor Color;
-  std::string_view Name;
-};
-constexpr TColorIdent kIdents[] = {
+constexpr TypInfo::TIdentMapEntry kIdents[] = {
     {clBlack, "clBlack"},
     {clMaroon, "clMaroon"},
     {clGreen, "clGreen"},
@@ -109,16 +103,15 @@ TColor PixelToColor(TPixel pixel) {
   return static_cast<TColor>(((pixel >> 16) & 0xFFu) | (pixel & 0xFF00u) | ((pixel & 0xFFu) << 16));
 }
 
+std::span<const TypInfo::TIdentMapEntry> ColorIdents() { return kIdents; }
+
 std::optional<std::string_view> ColorToIdent(TColor color) {
-  for (const TColorIdent& id : kIdents)
-    if (id.Color == color) return id.Name;
-  return std::nullopt;
+  return TypInfo::IntToIdent(color, kIdents);
 }
 
 std::optional<TColor> IdentToColor(std::string_view ident) {
-  for (const TColorIdent& id : kIdents)
-    if (SysUtils::SameText(id.Name, ident)) return id.Color;
-  return std::nullopt;
+  auto value = TypInfo::IdentToInt(ident, kIdents);
+  return value ? std::optional<TColor>(static_cast<TColor>(*value)) : std::nullopt;
 }
 
 std::string ColorToString(TColor color) {
@@ -138,10 +131,6 @@ std::optional<TColor> StringToColor(std::string_view text) {
       value < INT32_MIN || value > UINT32_MAX || (hex && value < 0))
     return std::nullopt;
   return static_cast<TColor>(static_cast<std::uint32_t>(value));
-}
-
-void GetColorValues(const std::function<void(const std::string&)>& proc) {
-  for (const TColorIdent& id : kIdents) proc(std::string(id.Name));
 }
 
 }  // namespace Graphics

@@ -7,10 +7,12 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
+
+#include "TypInfo.h"
 
 namespace Graphics {
 
@@ -50,14 +52,14 @@ TColor ColorToRGB(TColor color);
 TPixel ColorToPixel(TColor color);
 TColor PixelToColor(TPixel pixel);
 
-// The host's names of colours ("clRed"), as form files write them.
+// The host's names of colours ("clRed"), as form files write them, the plain
+// colours first.
+std::span<const TypInfo::TIdentMapEntry> ColorIdents();
 std::optional<std::string_view> ColorToIdent(TColor color);
 std::optional<TColor> IdentToColor(std::string_view ident);
 // A colour's name, or "$00BBGGRR" (hexadecimal, as the designer shows colours).
 std::string ColorToString(TColor color);
 // A name, "$hex" or a decimal number; nothing for other text.
 std::optional<TColor> StringToColor(std::string_view text);
-// Every colour name, in the host's order (the plain colours first).
-void GetColorValues(const std::function<void(const std::string&)>& proc);
 
 }  // namespace Graphics

@@ -8,20 +8,12 @@ namespace Graphics {
 using TypInfo::TTypeInfo;
 using TypInfo::TTypeKind;
 
-namespace {
-std::optional<std::int64_t> ColorFromIdent(std::string_view ident) {
-  auto c = IdentToColor(ident);
-  return c ? std::optional<std::int64_t>(*c) : std::nullopt;
-}
-std::optional<std::string_view> ColorIdent(std::int64_t value) {
-  if (value < INT32_MIN || value > INT32_MAX) return std::nullopt;
-  return ColorToIdent(static_cast<TColor>(value));
-}
-}  // namespace
-
 const TTypeInfo* ColorType() {
-  static const TTypeInfo info{"TColor", TTypeKind::Integer, INT32_MIN, INT32_MAX, {}, nullptr,
-                              nullptr,  ColorFromIdent,     ColorIdent};
+  static const TTypeInfo info{.Name = "TColor",
+                              .Kind = TTypeKind::Integer,
+                              .MinValue = INT32_MIN,
+                              .MaxValue = INT32_MAX,
+                              .Idents = ColorIdents()};
   return &info;
 }
 const TTypeInfo* PenStyleType() { return TypInfo::EnumType<TPenStyle>(); }
