@@ -3,11 +3,12 @@
 // read that declaration.
 //
 // Options are long ("--fps 12.5" or "--fps=12.5"), some with a one-letter form
-// ("-o out.png", "-oout.png"); a flag takes no value; "--" ends the options. A
-// command takes at most one operand (a form file, a package). Every option has its
-// default in the declaration, and a value read back is the one given or that
-// default. Anything the declaration does not allow, an option given twice
-// included, raises TUsageError, which the tool reports in one line with status 2.
+// ("-o out.png", "-oout.png"); a flag stands alone or takes yes or no
+// ("--start=no"); "--" ends the options. A command takes at most one operand (a
+// form file, a package). Every option has its default in the declaration, and a
+// value read back is the one given or that default. Anything the declaration does
+// not allow, an option given twice included, raises TUsageError, which the tool
+// reports in one line with status 2.
 #pragma once
 
 #include <map>
