@@ -30,16 +30,8 @@ struct TRegistries {
   std::vector<TComponentRegistration> ComponentEditors;
 };
 
-// What the host registers itself, before and after any package.
-TRegistries HostRegistrations() {
-  TRegistries host;
-  host.PropertyEditors.push_back(
-      {Graphics::ColorType(), nullptr, "", PropertyEditorClass<TColorProperty>("TColorProperty")});
-  return host;
-}
-
 TRegistries& Registries() {
-  static TRegistries registries = HostRegistrations();
+  static TRegistries registries;
   return registries;
 }
 
@@ -213,6 +205,8 @@ std::unique_ptr<TPropertyEditor> GetPropertyEditor(TDesigner& designer,
     }
   }
   if (best) return best->Editor.Create(designer, instance, prop);
+  if (prop.Type == Graphics::ColorType())
+    return std::make_unique<TColorProperty>(designer, instance, prop);
   if (prop.Type->Kind == TypInfo::TTypeKind::String)
     return std::make_unique<TStringProperty>(designer, instance, prop);
   if (IsStringList(*prop.Type)) return std::make_unique<TStringsProperty>(designer, instance, prop);
@@ -242,7 +236,7 @@ std::unique_ptr<TComponentEditor> GetComponentEditor(Classes::TComponent& compon
   return std::make_unique<TComponentEditor>(component, designer);
 }
 
-void ClearRegistrations() { Registries() = HostRegistrations(); }
+void ClearRegistrations() { Registries() = {}; }
 
 std::vector<std::string> RegisterPackage(Windows::HMODULE module) {
   constexpr std::string_view kSuffix = ".Register";

@@ -90,8 +90,8 @@ class TStringProperty : public TPropertyEditor {
 };
 
 // Colours: the host's colour names to choose from (as for any integer with
-// names); a colour without a name shows as $00BBGGRR. The host registers it for the
-// TColor type.
+// names); a colour without a name shows as $00BBGGRR. The editor of TColor
+// properties unless a package registers another.
 class TColorProperty : public TPropertyEditor {
  public:
   using TPropertyEditor::TPropertyEditor;
@@ -184,14 +184,15 @@ void RegisterComponentEditor(System::TClass componentClass, TComponentEditorClas
 
 const std::vector<TPalettePage>& PalettePages();
 const TPalettePage* FindPalettePage(std::string_view name);
-// The editor registered for this property of this object, else the default one.
+// The editor registered for this property of this object, else the host's for its
+// type (colours, strings, string lists, events), else the default one.
 std::unique_ptr<TPropertyEditor> GetPropertyEditor(TDesigner& designer,
                                                    Classes::TPersistent& instance,
                                                    const TypInfo::TPropInfo& prop);
 std::unique_ptr<TComponentEditor> GetComponentEditor(Classes::TComponent& component,
                                                      TDesigner& designer);
 // Forgets every package's registration, as when the designer unloads its
-// packages; the host's own editors (colours) stay.
+// packages.
 void ClearRegistrations();
 
 // What the designer does after loading a package: runs each unit's Register

@@ -71,9 +71,10 @@ std::unique_ptr<TForm> ReadFormFile(const std::string& path, bool designing) {
 }
 
 std::unique_ptr<TForm> ReadFormText(std::string_view text, const std::string& source,
-                                    const std::string& folder) {
-  return ReadInFolder(
-      folder, [&] { return Classes::ReadComponentText(text, source, TForm::StaticClass()); });
+                                    const std::string& folder, bool designing) {
+  return ReadInFolder(folder, [&] {
+    return Classes::ReadComponentText(text, source, TForm::StaticClass(), designing);
+  });
 }
 
 TInFormFolder::TInFormFolder(const TForm& form) : FPrevious(Enter(form.FileFolder())) {}

@@ -37,7 +37,7 @@ std::unique_ptr<TForm> ReadFormFile(const std::string& path, bool designing = fa
 // Reads form text as ReadFormFile reads a file in `folder` ("": the working
 // folder), which the form remembers; errors name `source`.
 std::unique_ptr<TForm> ReadFormText(std::string_view text, const std::string& source,
-                                    const std::string& folder);
+                                    const std::string& folder, bool designing = false);
 
 // While it lives, the working folder is the folder `form` was read from (no
 // change for a form made in code); the folder before comes back at the end.

@@ -220,11 +220,12 @@ void TApplication::RunFor(std::int64_t ms) { RunUntil(Platform::Clock().NowMs() 
 void TApplication::Run() {
   Messages::TMessageQueue& queue = Messages::Queue();
   while (!FTerminated) {
-    if (!FEventSource && !queue.HasTimers()) {  // nothing can ever happen
+    const std::optional<std::int64_t> due = queue.NextDue();  // held timers are not due
+    if (!FEventSource && !due) {                              // nothing can ever happen
       queue.PaintAll();
       return;
     }
-    RunUntil(FEventSource ? std::numeric_limits<std::int64_t>::max() : *queue.NextDue());
+    RunUntil(FEventSource ? std::numeric_limits<std::int64_t>::max() : *due);
   }
 }
 

@@ -8,21 +8,17 @@
 
 #include "DesignShell.h"
 #include "DesignerWindow.h"
+#include "Forms/Window.h"
 #include "Graphics/PictureFiles.h"
-#include "SDL.h"
 
 namespace Tools {
 
 namespace {
 
-bool HasDisplay() {
-  return SDL_getenv("DISPLAY") || SDL_getenv("WAYLAND_DISPLAY") || SDL_getenv("SDL_VIDEODRIVER");
-}
-
 int RunShell(const TArguments& args) {
   if (args.Has("--screenshot") || args.Has("--script"))
     throw TUsageError(
-        std::string(HasDisplay() ? "--shell" : "without a display, the terminal shell") +
+        std::string(Forms::DisplayNamed() ? "--shell" : "without a display, the terminal shell") +
         " takes no --screenshot or --script (pipe the script into it)");
   TDesignShell shell(std::cin, std::cout, std::cerr, isatty(STDIN_FILENO) != 0);
   if (args.Operand()) shell.Session().Open(*args.Operand());
@@ -56,7 +52,7 @@ TCommandSpec DesignSpec() {
 
 int Design(const TArguments& args) {
   RegisterForDesign();
-  if (args.Has("--shell") || !HasDisplay()) return RunShell(args);
+  if (args.Has("--shell") || !Forms::DisplayNamed()) return RunShell(args);
   TDesignSession session;
   if (args.Operand()) session.Open(*args.Operand());
   const std::string screenshot = args.Value("--screenshot");

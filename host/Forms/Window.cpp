@@ -9,12 +9,30 @@
 
 namespace Forms {
 
-namespace {
-[[noreturn]] void Fail(const std::string& what) {
+bool DisplayNamed() {
+  return SDL_getenv("DISPLAY") || SDL_getenv("WAYLAND_DISPLAY") || SDL_getenv("SDL_VIDEODRIVER");
+}
+
+void StartVideo(const std::string& what) {
+  const std::string none = "no display to show " + what + " on";
+  if (!DisplayNamed()) throw SysUtils::Exception(none + " (is DISPLAY set?)");
+  if (SDL_Init(SDL_INIT_VIDEO) != 0) FailVideo(none);
+  // Without a display SDL falls back to drawing nowhere; a window has no use for
+  // that unless it was asked for by name.
+  const std::string driver = SDL_GetCurrentVideoDriver() ? SDL_GetCurrentVideoDriver() : "";
+  if ((driver == "offscreen" || driver == "dummy") && !SDL_getenv("SDL_VIDEODRIVER")) {
+    SDL_Quit();
+    throw SysUtils::Exception(none + " (is DISPLAY set?)");
+  }
+}
+
+void FailVideo(const std::string& what) {
   std::string why = SDL_GetError();
   SDL_Quit();
   throw SysUtils::Exception(what + (why.empty() ? "" : ": " + why));
 }
+
+namespace {
 
 Controls::TMouseButton ButtonOf(std::uint8_t b) {
   if (b == SDL_BUTTON_RIGHT) return Controls::mbRight;
@@ -33,27 +51,18 @@ Controls::TShiftState ShiftOf() {
 }  // namespace
 
 TWindow::TWindow(TForm& form) : FForm(form) {
-  if (!SDL_getenv("DISPLAY") && !SDL_getenv("WAYLAND_DISPLAY") && !SDL_getenv("SDL_VIDEODRIVER"))
-    throw SysUtils::Exception("no display to show the form on (is DISPLAY set?)");
-  if (SDL_Init(SDL_INIT_VIDEO) != 0) Fail("no display to show the form on");
-  // Without a display SDL falls back to drawing nowhere; a viewer has no use for that
-  // unless it was asked for by name.
-  std::string driver = SDL_GetCurrentVideoDriver() ? SDL_GetCurrentVideoDriver() : "";
-  if ((driver == "offscreen" || driver == "dummy") && !SDL_getenv("SDL_VIDEODRIVER")) {
-    SDL_Quit();
-    throw SysUtils::Exception("no display to show the form on (is DISPLAY set?)");
-  }
+  StartVideo("the form");
   int w = std::max(1, form.Width()), h = std::max(1, form.Height());
   FWindow = SDL_CreateWindow(form.Caption().c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                              w, h, 0);
-  if (!FWindow) Fail("cannot open a window");
+  if (!FWindow) FailVideo("cannot open a window");
   FRenderer = SDL_CreateRenderer(FWindow, -1, 0);
   if (!FRenderer) FRenderer = SDL_CreateRenderer(FWindow, -1, SDL_RENDERER_SOFTWARE);
-  if (!FRenderer) Fail("cannot draw in the window");
+  if (!FRenderer) FailVideo("cannot draw in the window");
   // The surface's 0x00RRGGBB words are the texture's X8R8G8B8 pixels.
   FTexture =
       SDL_CreateTexture(FRenderer, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING, w, h);
-  if (!FTexture) Fail("cannot make the window's picture");
+  if (!FTexture) FailVideo("cannot make the window's picture");
   FForm.OnPresent = [this](const Types::TRect& area) { Present(area); };
   FForm.PaintAll();
 }

@@ -20,6 +20,16 @@ struct SDL_Texture;
 
 namespace Forms {
 
+// Whether a display is named at all: DISPLAY, WAYLAND_DISPLAY or SDL_VIDEODRIVER.
+bool DisplayNamed();
+// Starts SDL's video for a window to show `what` on ("the form"). Without a display,
+// or with only SDL's drawing-nowhere drivers when none was asked for by name, it
+// raises SysUtils::Exception with SDL stopped again.
+void StartVideo(const std::string& what);
+// Stops SDL (and every window it holds) and raises SysUtils::Exception: `what` and
+// SDL's reason.
+[[noreturn]] void FailVideo(const std::string& what);
+
 class TWindow final : public TEventSource {
  public:
   // Opens a window for `form`; raises SysUtils::Exception when there is no display.

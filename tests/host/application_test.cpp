@@ -106,6 +106,15 @@ TEST(Timer, AHandlerMayDestroyItsOwnTimer) {
   EXPECT_EQ(ticks, 1);
 }
 
+TEST(Timer, RunWithOnlyHeldTimersEndsAsWithNone) {
+  TVirtualTime time;
+  ExtCtrls::TTimer held(nullptr);
+  held.SetOnTimer([&](System::TObject*) { ADD_FAILURE() << "a held timer fired"; });
+  Messages::TTimerHold hold;
+  Forms::Application().Run();  // nothing can let it go: Run returns
+  EXPECT_EQ(Messages::Queue().NextDue(), std::nullopt);
+}
+
 TEST(Timer, HeldTimersWaitWhileOthersRunThenFireOnceAndGoOn) {
   TVirtualTime time;
   const std::int64_t start = time.Now();

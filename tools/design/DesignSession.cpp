@@ -68,17 +68,8 @@ void TDesignSession::Replace(std::unique_ptr<Forms::TForm> form) {
 std::string TDesignSession::Text() const { return Classes::WriteComponentText(*FForm); }
 
 void TDesignSession::Restore(const std::string& text) {
-  std::unique_ptr<Classes::TComponent> root;
-  {
-    Forms::TInFormFolder folder(*FForm);
-    root = Classes::ReadComponentText(text, FFileName.empty() ? "<form>" : FFileName,
-                                      Forms::TForm::StaticClass(), true);
-  }
-  std::unique_ptr<Forms::TForm> form(dynamic_cast<Forms::TForm*>(root.get()));
-  if (!form) Fail("the form text holds a " + std::string(root->ClassName()) + ", not a form");
-  root.release();
-  form->SetFileFolder(FForm->FileFolder());
-  Replace(std::move(form));
+  Replace(Forms::ReadFormText(text, FFileName.empty() ? "<form>" : FFileName, FForm->FileFolder(),
+                              true));
   if (Text() == FSavedText)
     FDesigner->ClearModified();
   else
@@ -176,7 +167,6 @@ Classes::TComponent& TDesignSession::Add(const std::string& className, Types::TP
   Change([&] {
     Classes::TComponent* c = cls->Create(FForm.get());
     c->SetName(chosen);
-    c->SetDesigning(true);
     if (auto* control = dynamic_cast<Controls::TControl*>(c)) {
       control->SetLeft(Inside(at.X, control->Width(), FForm->Width()));
       control->SetTop(Inside(at.Y, control->Height(), FForm->Height()));

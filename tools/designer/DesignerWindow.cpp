@@ -5,6 +5,7 @@
 
 #include "Dialogs.h"
 #include "FormCanvas.h"
+#include "Forms/Window.h"
 #include "ImGuiSdl.h"
 #include "Inspector.h"
 #include "Messages.h"
@@ -22,11 +23,6 @@ constexpr float kInspectorWidth = 340;
 constexpr std::uint64_t kLivelyMs = 500;  // frames after input: hover, tooltips
 constexpr int kFrameMs = 16;
 
-[[noreturn]] void Fail(const std::string& what) {
-  std::string why = SDL_GetError();
-  throw SysUtils::Exception(what + (why.empty() ? "" : ": " + why));
-}
-
 bool Pressed(ImGuiKey key) { return ImGui::IsKeyPressed(ImGui::GetKeyIndex(key), false); }
 bool Pressed(SDL_Scancode code) { return ImGui::IsKeyPressed(code, false); }
 
@@ -42,22 +38,14 @@ std::string ClipboardText(const std::string& own) {
 
 TDesignerWindow::TDesignerWindow(Tools::TDesignSession& session, const TWindowOptions& options)
     : FSession(session) {
-  if (!SDL_getenv("DISPLAY") && !SDL_getenv("WAYLAND_DISPLAY") && !SDL_getenv("SDL_VIDEODRIVER"))
-    throw SysUtils::Exception("no display to show the designer on (is DISPLAY set?)");
-  if (SDL_Init(SDL_INIT_VIDEO) != 0) Fail("no display to show the designer on");
-  // Without a display SDL falls back to drawing nowhere; that is only wanted by name.
-  const std::string driver = SDL_GetCurrentVideoDriver() ? SDL_GetCurrentVideoDriver() : "";
-  if ((driver == "offscreen" || driver == "dummy") && !SDL_getenv("SDL_VIDEODRIVER")) {
-    SDL_Quit();
-    throw SysUtils::Exception("no display to show the designer on (is DISPLAY set?)");
-  }
+  Forms::StartVideo("the designer");
   FWindow =
       SDL_CreateWindow("Tollenspiegel designer", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                        options.Width, options.Height, SDL_WINDOW_RESIZABLE);
-  if (!FWindow) Fail("cannot open the designer's window");
+  if (!FWindow) Forms::FailVideo("cannot open the designer's window");
   if (!options.Software) FRenderer = SDL_CreateRenderer(FWindow, -1, SDL_RENDERER_PRESENTVSYNC);
   if (!FRenderer) FRenderer = SDL_CreateRenderer(FWindow, -1, SDL_RENDERER_SOFTWARE);
-  if (!FRenderer) Fail("cannot draw in the designer's window");
+  if (!FRenderer) Forms::FailVideo("cannot draw in the designer's window");
   SDL_StartTextInput();
   FImGui = std::make_unique<TImGuiSdl>(FRenderer);
   FPalette = std::make_unique<TPalette>(*this);

@@ -87,7 +87,7 @@ Types::TRect TFormCanvas::BoundsOf(const std::string& name) const {
   if (SysUtils::SameText(name, s.Form().Name())) return {};
   auto* c = dynamic_cast<Controls::TControl*>(&s.Component(name));
   if (c == nullptr) return {};
-  return {c->Left(), c->Top(), c->Left() + c->Width(), c->Top() + c->Height()};
+  return c->BoundsRect();
 }
 
 std::string TFormCanvas::ControlAt(Types::TPoint p) const {
