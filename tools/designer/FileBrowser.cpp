@@ -32,26 +32,6 @@ bool DoubleClicked() { return ImGui::IsItemHovered() && ImGui::IsMouseDoubleClic
 
 }  // namespace
 
-// ---- TItemRects ----
-
-void TItemRects::Record(const std::string& label) {
-  const ImVec2 a = ImGui::GetItemRectMin(), b = ImGui::GetItemRectMax();
-  FRects[label] = {static_cast<int>(a.x), static_cast<int>(a.y), static_cast<int>(b.x),
-                   static_cast<int>(b.y)};
-}
-
-std::optional<Types::TRect> TItemRects::Find(const std::string& label) const {
-  auto it = FRects.find(label);
-  if (it == FRects.end()) return std::nullopt;
-  return it->second;
-}
-
-std::vector<std::string> TItemRects::Labels() const {
-  std::vector<std::string> labels;
-  for (const auto& [label, rect] : FRects) labels.push_back(label);
-  return labels;
-}
-
 // ---- the preview ----
 
 TPicturePreview PreviewPicture(const std::string& path, int side) {

@@ -19,25 +19,12 @@
 #include "DesignerUi.h"
 #include "FileChoice.h"
 #include "Graphics/Surface.h"
+#include "ImGuiSdl.h"
 #include "Types.h"
 
 namespace Designer {
 
 class TSurfaceTexture;
-
-// Where a box drew its items in its last frame, by label: what a test aims its
-// pushed clicks at.
-class TItemRects {
- public:
-  void Clear() { FRects.clear(); }
-  // Keeps where ImGui drew its last item, under `label`.
-  void Record(const std::string& label);
-  std::optional<Types::TRect> Find(const std::string& label) const;
-  std::vector<std::string> Labels() const;
-
- private:
-  std::map<std::string, Types::TRect> FRects;
-};
 
 struct TPicturePreview {
   Graphics::TSurface Picture;  // fitted into the square, its shape kept

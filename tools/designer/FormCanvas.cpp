@@ -268,20 +268,15 @@ void TFormCanvas::DrawSelection(ImDrawList& list) const {
 }
 
 Types::TRect TFormCanvas::MenuItemRect(const std::string& label) const {
-  auto it = FMenuItems.find(label);
-  return it == FMenuItems.end() ? Types::TRect{} : it->second;
+  return FMenuItems.Rect(label);
 }
 
 void TFormCanvas::ContextMenu() {
   if (!ImGui::BeginPopup("component")) {
-    FMenuItems.clear();
+    FMenuItems.Clear();
     return;
   }
-  auto note = [this](const std::string& label) {
-    const ImVec2 a = ImGui::GetItemRectMin(), b = ImGui::GetItemRectMax();
-    FMenuItems[label] = {static_cast<int>(a.x), static_cast<int>(a.y), static_cast<int>(b.x),
-                         static_cast<int>(b.y)};
-  };
+  auto note = [this](const std::string& label) { FMenuItems.Record(label); };
   Tools::TDesignSession& s = FUi.Session();
   if (FMenuFor != s.Form().Name()) {
     const std::vector<std::string> verbs = s.Verbs(FMenuFor);

@@ -78,7 +78,7 @@ class TFormCanvas {
   };
   std::optional<TDrag> FDrag;
   std::string FMenuFor;  // the component the context menu was opened on
-  std::map<std::string, Types::TRect> FMenuItems;
+  TItemRects FMenuItems;
 };
 
 }  // namespace Designer

@@ -224,4 +224,16 @@ Types::TRect LastItemRect() {
           static_cast<int>(b.y)};
 }
 
+std::optional<Types::TRect> TItemRects::Find(const std::string& label) const {
+  auto it = FRects.find(label);
+  if (it == FRects.end()) return std::nullopt;
+  return it->second;
+}
+
+std::vector<std::string> TItemRects::Labels() const {
+  std::vector<std::string> labels;
+  for (const auto& [label, rect] : FRects) labels.push_back(label);
+  return labels;
+}
+
 }  // namespace Designer

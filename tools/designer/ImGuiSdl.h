@@ -10,6 +10,10 @@
 #include <imgui.h>
 
 #include <array>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "Graphics/Surface.h"
 #include "Types.h"
@@ -45,6 +49,21 @@ class TImGuiSdl {
 // The last item ImGui drew, in window pixels: where tests click, and panels
 // remember.
 Types::TRect LastItemRect();
+
+// Where a panel drew its items this frame, by label: what tests click.
+class TItemRects {
+ public:
+  void Clear() { FRects.clear(); }
+  // Keeps where ImGui drew its last item, under `label`.
+  void Record(const std::string& label) { FRects[label] = LastItemRect(); }
+  std::optional<Types::TRect> Find(const std::string& label) const;
+  // The item's rectangle; empty when it was not drawn.
+  Types::TRect Rect(const std::string& label) const { return Find(label).value_or(Types::TRect{}); }
+  std::vector<std::string> Labels() const;
+
+ private:
+  std::map<std::string, Types::TRect> FRects;
+};
 
 // A streaming texture holding a copy of a surface, updated by areas.
 class TSurfaceTexture {

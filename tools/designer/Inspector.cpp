@@ -153,8 +153,8 @@ void TInspector::Draw() {
     FErrors.clear();
     FEditing.clear();
   }
-  FRows.clear();  // what tests find is what this frame shows
-  FItems.clear();
+  FRows.Clear();  // what tests find is what this frame shows
+  FItems.Clear();
   const std::string title = name + ": " + std::string(s.Component(name).ClassName());
   ImGui::TextUnformatted(title.c_str());
   ImGui::Separator();
@@ -302,7 +302,7 @@ void TInspector::DrawChoice(const Tools::TPropertyRow& row, bool swatches) {
     const bool current = value == row.Value;
     if (ImGui::Selectable(value.c_str(), current) && !current) Set(row.Path, value);
     if (current) ImGui::SetItemDefaultFocus();
-    if (ImGui::IsItemVisible()) FItems[row.Path + "\n" + value] = LastItemRect();
+    if (ImGui::IsItemVisible()) FItems.Record(row.Path + "\n" + value);
   }
   CloseOnEscape();
   ImGui::EndCombo();
@@ -376,7 +376,7 @@ void TInspector::DrawError(const std::string& path) const {
 }
 
 void TInspector::Record(const std::string& path) {
-  if (ImGui::IsItemVisible()) FRows[path] = LastItemRect();
+  if (ImGui::IsItemVisible()) FRows.Record(path);
 }
 
 void TInspector::Set(const std::string& path, const std::string& value) {
@@ -390,14 +390,10 @@ void TInspector::Set(const std::string& path, const std::string& value) {
   });
 }
 
-Types::TRect TInspector::RowRect(const std::string& path) const {
-  auto it = FRows.find(path);
-  return it == FRows.end() ? Types::TRect{} : it->second;
-}
+Types::TRect TInspector::RowRect(const std::string& path) const { return FRows.Rect(path); }
 
 Types::TRect TInspector::ItemRect(const std::string& path, const std::string& value) const {
-  auto it = FItems.find(path + "\n" + value);
-  return it == FItems.end() ? Types::TRect{} : it->second;
+  return FItems.Rect(path + "\n" + value);
 }
 
 std::string TInspector::Error(const std::string& path) const {

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "DesignerUi.h"
+#include "ImGuiSdl.h"
 
 namespace Designer {
 
@@ -66,8 +67,8 @@ class TInspector {
   std::array<float, 3> FPicked{};  // the colour picker's colour while it is open
   std::string FLines;              // the string list box's text while it is open
   std::map<std::string, std::string> FErrors;
-  std::map<std::string, Types::TRect> FRows;
-  std::map<std::string, Types::TRect> FItems;  // "path\nvalue"
+  TItemRects FRows;
+  TItemRects FItems;  // "path\nvalue"
 };
 
 // ---- what the inspector's editors compute, without a window ----

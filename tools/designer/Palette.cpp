@@ -66,7 +66,7 @@ void TPalette::Draw() {
                              ImVec2(0, 0), ImVec2(1, 1), 2))
         FPicked = picked ? "" : name;
       if (picked) ImGui::PopStyleColor();
-      FButtons[name] = LastItemRect();
+      FButtons.Record(name);
       if (ImGui::IsItemHovered()) ImGui::SetTooltip("%s", name.c_str());
       ImGui::PopID();
       ImGui::SameLine();
@@ -78,8 +78,7 @@ void TPalette::Draw() {
 }
 
 Types::TRect TPalette::ButtonRect(const std::string& className) const {
-  auto it = FButtons.find(className);
-  return it == FButtons.end() ? Types::TRect{} : it->second;
+  return FButtons.Rect(className);
 }
 
 }  // namespace Designer

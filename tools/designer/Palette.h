@@ -30,7 +30,7 @@ class TPalette {
 
   TDesignerUi& FUi;
   std::map<std::string, std::unique_ptr<TSurfaceTexture>> FPictures;
-  std::map<std::string, Types::TRect> FButtons;
+  TItemRects FButtons;
   std::string FPicked;
 };
 

@@ -125,12 +125,9 @@ void TRunView::Advance() {
   if (whole > 0) FRun->RunFor(whole);
 }
 
-void TRunView::Keep(const std::string& name) { FControls[name] = LastItemRect(); }
+void TRunView::Keep(const std::string& name) { FControls.Record(name); }
 
-Types::TRect TRunView::ControlRect(const std::string& name) const {
-  auto it = FControls.find(name);
-  return it == FControls.end() ? Types::TRect{} : it->second;
-}
+Types::TRect TRunView::ControlRect(const std::string& name) const { return FControls.Rect(name); }
 
 Types::TPoint TRunView::WindowPoint(Types::TPoint p) const {
   return {static_cast<int>(FOrigin.x) + p.X, static_cast<int>(FOrigin.y) + p.Y};

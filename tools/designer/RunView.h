@@ -89,7 +89,7 @@ class TRunView {
   double FLengthSeconds = 0;  // 0: from the start to now
   double FFps = 25;
   std::string FStatus;
-  std::map<std::string, Types::TRect> FControls;
+  TItemRects FControls;
 };
 
 }  // namespace Designer
