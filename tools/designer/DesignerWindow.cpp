@@ -22,6 +22,7 @@ namespace {
 constexpr float kInspectorWidth = 340;
 constexpr std::uint64_t kLivelyMs = 500;  // frames after input: hover, tooltips
 constexpr int kFrameMs = 16;
+constexpr const char* kFormFilter = "Form files (*.form)|*.form|All files (*)|*";
 
 bool Pressed(ImGuiKey key) { return ImGui::IsKeyPressed(ImGui::GetKeyIndex(key), false); }
 bool Pressed(SDL_Scancode code) { return ImGui::IsKeyPressed(code, false); }
@@ -324,7 +325,7 @@ void TDesignerWindow::OpenForm() {
   if (!MayDiscard()) return;
   Dialogs::TOpenRequest request;
   request.Title = "Open form";
-  request.Filter = "Form files (*.form)|*.form|All files (*)|*";
+  request.Filter = kFormFilter;
   request.DefaultExt = "form";
   request.Options = {Dialogs::TOpenOption::ofFileMustExist, Dialogs::TOpenOption::ofPathMustExist};
   std::optional<std::vector<std::string>> files = Dialogs::DialogService().ChooseFiles(request);
@@ -338,16 +339,14 @@ void TDesignerWindow::SaveForm(bool asNew) {
   }
   Dialogs::TOpenRequest request;
   request.Title = "Save form as";
-  request.Filter = "Form files (*.form)|*.form|All files (*)|*";
+  request.Filter = kFormFilter;
   request.DefaultExt = "form";
   request.FileName = FSession.FileName();
   request.Options = {Dialogs::TOpenOption::ofPathMustExist,
                      Dialogs::TOpenOption::ofOverwritePrompt};
   std::optional<std::vector<std::string>> files = Dialogs::DialogService().ChooseFiles(request);
   if (!files || files->empty()) return;
-  std::string name = files->front();
-  if (std::filesystem::path(name).extension().empty()) name += ".form";
-  FSession.SaveAs(name);
+  FSession.SaveAs(files->front());  // the box gives a new bare name the default extension
 }
 
 void TDesignerWindow::Quit() {
