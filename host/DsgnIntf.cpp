@@ -35,11 +35,6 @@ TRegistries& Registries() {
   return registries;
 }
 
-bool IsStringList(const TypInfo::TTypeInfo& type) {
-  return type.Kind == TypInfo::TTypeKind::Class && type.ClassRef != nullptr &&
-         type.ClassRef->InheritsFrom(Classes::TStrings::StaticClass());
-}
-
 // How closely a registration fits: -1 not at all; a named property beats a class,
 // a class beats none, and a nearer class beats a farther one.
 int Fit(const TPropertyRegistration& r, System::TClass cls, const TypInfo::TPropInfo& prop) {
@@ -60,6 +55,11 @@ int Fit(const TPropertyRegistration& r, System::TClass cls, const TypInfo::TProp
 }
 
 }  // namespace
+
+bool IsStringList(const TypInfo::TTypeInfo& type) {
+  return type.Kind == TypInfo::TTypeKind::Class && type.ClassRef != nullptr &&
+         type.ClassRef->InheritsFrom(Classes::TStrings::StaticClass());
+}
 
 // ---- TPropertyEditor ----
 

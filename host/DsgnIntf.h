@@ -99,6 +99,9 @@ class TColorProperty : public TPropertyEditor {
   std::string GetValue() override;
 };
 
+// Whether a property of this type holds a string list (TStrings or a descendant).
+bool IsStringList(const TypInfo::TTypeInfo& type);
+
 // String lists: the lines as one list of quoted strings, "('one' 'two')", as form
 // files write them, and the same text sets them through the property's setter.
 class TStringsProperty : public TPropertyEditor {

@@ -61,9 +61,7 @@ TRowEditor EditorFor(const Tools::TPropertyRow& row) {
   if (row.Type == nullptr) return TRowEditor::Text;
   if (row.Type == Graphics::ColorType()) return TRowEditor::Color;
   if (row.Type->Kind == TTypeKind::Set) return TRowEditor::Set;
-  if (row.Type->Kind == TTypeKind::Class && row.Type->ClassRef != nullptr &&
-      row.Type->ClassRef->InheritsFrom(Classes::TStrings::StaticClass()))
-    return TRowEditor::Lines;
+  if (DsgnIntf::IsStringList(*row.Type)) return TRowEditor::Lines;
   if (row.Values == std::vector<std::string>{"False", "True"}) return TRowEditor::Check;
   if (row.Attributes.Contains(DsgnIntf::paValueList)) return TRowEditor::Choice;
   return TRowEditor::Text;
