@@ -67,10 +67,6 @@ bool EndsWith(const std::string& s, const std::string& tail) {
   return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
 }
 
-int FrameCount(const TSpan& span) {
-  return static_cast<int>(std::llround(span.Seconds * span.Fps));
-}
-
 // Frame k shows the form as it stands at k / fps seconds, timers all fired.
 std::int64_t FrameTime(const TSpan& span, int k) {
   return static_cast<std::int64_t>(std::llround(k * 1000.0 / span.Fps));
@@ -130,6 +126,19 @@ void WriteSoundTrack(const Forms::TVirtualRun& run, const TRenderOptions& o) {
 
 }  // namespace
 
+int FrameCount(const TSpan& span) {
+  return static_cast<int>(std::llround(span.Seconds * span.Fps));
+}
+
+void RequireArea(const Forms::TForm& form, const std::string& source) {
+  if (form.Width() > 0 && form.Height() > 0) return;
+  throw SysUtils::Exception((source.empty() ? "" : source + ": ") + "the form is " +
+                            std::to_string(form.Width()) + " x " + std::to_string(form.Height()) +
+                            " pixels; give it a Width and a Height");
+}
+
+std::int64_t NowMsOfDay() { return Platform::TSystemClock().NowMs() % 86'400'000; }
+
 TOutputKind OutputKindOf(const std::string& output) {
   if (EndsWith(output, ".png"))
     return FindFrameNumber(output) ? TOutputKind::Frames : TOutputKind::Still;
@@ -182,7 +191,8 @@ TRenderOptions ParseRenderOptions(const TArguments& args) {
   o.Sound = args.Value("--sound");
   if (o.Seconds <= 0 || o.Seconds > kMaxRenderSeconds)
     throw TUsageError("--seconds must be above 0 and at most 3600");
-  if (o.Fps <= 0 || o.Fps > kMaxRenderFps) throw TUsageError("--fps must be above 0 and at most 100");
+  if (o.Fps <= 0 || o.Fps > kMaxRenderFps)
+    throw TUsageError("--fps must be above 0 and at most 100");
   if (FrameCount({o.Seconds, o.Fps}) < 1) throw TUsageError("--seconds and --fps give no frame");
   if (!o.Sound.empty() && !EndsWith(o.Sound, ".wav"))
     throw TUsageError("--sound writes a wave file, FILE.wav, not \"" + o.Sound + "\"");
@@ -196,15 +206,11 @@ TRenderOptions ParseRenderOptions(const std::vector<std::string>& args) {
 int Render(const TRenderOptions& o) {
   const TOutputKind kind = OutputKindOf(o.Output);
   // The clock stands still until the run moves it, so the picture is the same every run.
-  Forms::TVirtualRun run(o.AtMsOfDay ? *o.AtMsOfDay
-                                     : Platform::TSystemClock().NowMs() % 86'400'000);
+  Forms::TVirtualRun run(o.AtMsOfDay ? *o.AtMsOfDay : NowMsOfDay());
   TMissingNames missing(o.FormPath);
   std::unique_ptr<Forms::TForm> form = Tollenspiegel::LoadForm(o.FormPath);
   if (o.Start) Tollenspiegel::StartAnimations(*form);
-  if (form->Width() <= 0 || form->Height() <= 0)
-    throw SysUtils::Exception(o.FormPath + ": the form is " + std::to_string(form->Width()) +
-                              " x " + std::to_string(form->Height()) +
-                              " pixels; give it a Width and a Height");
+  RequireArea(*form, o.FormPath);
   if (o.Strict) missing.Refuse();
   std::optional<TProgress> progress;
   if (kind != TOutputKind::Still) progress.emplace(FrameCount({o.Seconds, o.Fps}));

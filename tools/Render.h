@@ -42,6 +42,13 @@ struct TSpan {
   double Seconds = 3;
   double Fps = 25;
 };
+// The frames a span holds: its seconds times its rate, rounded.
+int FrameCount(const TSpan& span);
+// Refuses a form without an area (SysUtils::Exception), naming `source` when given.
+void RequireArea(const Forms::TForm& form, const std::string& source = {});
+// Milliseconds since midnight now, by the system's clock.
+std::int64_t NowMsOfDay();
+
 // Told after each frame written: how many so far, of how many.
 using TProgressStep = std::function<void(int done, int total)>;
 

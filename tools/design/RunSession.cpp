@@ -59,10 +59,7 @@ void TRunSession::Restart(std::int64_t msOfDay) {
 }
 
 std::string TRunSession::Export(const std::string& output, std::int64_t lengthMs, double fps) {
-  if (FForm->Width() <= 0 || FForm->Height() <= 0)
-    throw SysUtils::Exception("the form is " + std::to_string(FForm->Width()) + " x " +
-                              std::to_string(FForm->Height()) +
-                              " pixels; give it a Width and a Height");
+  RequireArea(*FForm);
   if (OutputKindOf(output) == TOutputKind::Still) return WritePictures(*FRun, *FForm, output, {});
   const std::int64_t now = ElapsedMs();
   const TSpan span{static_cast<double>(lengthMs > 0 ? lengthMs : now) / 1000, fps};
@@ -71,7 +68,7 @@ std::string TRunSession::Export(const std::string& output, std::int64_t lengthMs
                               std::to_string(static_cast<int>(kMaxRenderFps)));
   if (span.Seconds > kMaxRenderSeconds)
     throw SysUtils::Exception("an animation lasts at most an hour; give a shorter length");
-  if (span.Seconds * fps < 0.5)
+  if (FrameCount(span) < 1)
     throw SysUtils::Exception("nothing to write: run the form a while first, or give a length");
   Restart(FStartMsOfDay);
   std::string wrote;

@@ -9,7 +9,6 @@
 #include "Classes/Streaming.h"
 #include "Commands.h"
 #include "Dialogs.h"
-#include "Platform/Clock.h"
 #include "Render.h"
 #include "SysUtils.h"
 
@@ -37,7 +36,7 @@ std::string ClockText(std::int64_t msOfDay, bool millis) {
 }
 
 std::int64_t StartTime(const std::string& field) {
-  if (field.empty()) return Platform::TSystemClock().NowMs() % kDayMs;
+  if (field.empty()) return Tools::NowMsOfDay();
   try {
     return Tools::ParseTimeOfDay(field);
   } catch (const Tools::TUsageError&) {
