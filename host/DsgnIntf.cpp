@@ -119,10 +119,10 @@ std::string TColorProperty::GetValue() {
 void TMethodProperty::SetValue(const std::string& value) {
   if (value == GetValue()) return;
   Classes::TComponent& root = Designer().Root();
-  const TypInfo::TMethodInfo* method = TypInfo::FindMethod(root.ClassType(), value);
-  if (method == nullptr)
+  const TypInfo::TBindResult bound = TypInfo::BindMethod(*GetComponent(0), PropInfo(), root, value);
+  if (bound == TypInfo::TBindResult::NoMethod)
     throw SysUtils::Exception(std::string(root.ClassName()) + " has no method \"" + value + "\"");
-  if (!PropInfo().SetMethod(*GetComponent(0), method->Bind(root), value))
+  if (bound == TypInfo::TBindResult::Misfit)
     throw SysUtils::Exception("method \"" + value + "\" does not fit " + GetName());
   Designer().Modified();
 }

@@ -138,4 +138,12 @@ const TMethodInfo* FindMethod(System::TClass cls, std::string_view name) {
   return nullptr;
 }
 
+TBindResult BindMethod(TObject& instance, const TPropInfo& prop, TObject& root,
+                       const std::string& name) {
+  const TMethodInfo* method = FindMethod(root.ClassType(), name);
+  if (method == nullptr) return TBindResult::NoMethod;
+  return prop.SetMethod(instance, method->Bind(root), name) ? TBindResult::Bound
+                                                            : TBindResult::Misfit;
+}
+
 }  // namespace TypInfo

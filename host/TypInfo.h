@@ -119,6 +119,11 @@ const std::vector<TPropInfo>& GetPropList(System::TClass cls);
 std::optional<TPropInfo> GetPropInfo(System::TClass cls, std::string_view name);
 // The published method named `name` of the class or an ancestor, or null.
 const TMethodInfo* FindMethod(System::TClass cls, std::string_view name);
+// Sets the event `prop` of `instance` to the method `name` of `root`: form files
+// and the designer bind events so. Says why it could not.
+enum class TBindResult { Bound, NoMethod, Misfit };
+TBindResult BindMethod(TObject& instance, const TPropInfo& prop, TObject& root,
+                       const std::string& name);
 
 // A class-typed property's type info, made once per class.
 template <typename T>

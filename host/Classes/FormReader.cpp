@@ -131,11 +131,11 @@ class TReader {
 
   void BindEvents() {
     for (const TPendingEvent& e : FEvents) {
-      const TypInfo::TMethodInfo* method = TypInfo::FindMethod(FRoot->ClassType(), e.Value.Text);
-      if (method == nullptr)
+      const auto bound = TypInfo::BindMethod(*e.Component, e.Prop, *FRoot, e.Value.Text);
+      if (bound == TypInfo::TBindResult::NoMethod)
         Fail(e.Value.Pos,
              "method \"" + e.Value.Text + "\" not found in " + std::string(FRoot->ClassName()));
-      if (!e.Prop.SetMethod(*e.Component, method->Bind(*FRoot), e.Value.Text))
+      if (bound == TypInfo::TBindResult::Misfit)
         Fail(e.Value.Pos,
              "method \"" + e.Value.Text + "\" does not fit " + std::string(e.Prop.Name));
     }
