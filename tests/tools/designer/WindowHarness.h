@@ -18,6 +18,7 @@
 #include "DesignSession.h"
 #include "DesignerWindow.h"
 #include "Dialogs.h"
+#include "WindowDialogs.h"
 
 namespace DesignerTest {
 
@@ -115,6 +116,12 @@ class WindowTest : public ::testing::Test {
     for (const std::string& piece : TextPieces(text)) Push(TextEvent(piece));
     Frames(1);
   }
+  // Clicks into a text field and selects what it holds, so that typing replaces it.
+  void SelectAllIn(Types::TPoint field) {
+    Click(field);
+    Key(SDL_SCANCODE_A, KMOD_LCTRL);
+    Key(SDL_SCANCODE_LCTRL);  // let go, or the field takes no characters
+  }
   // An SDL text event holds at most 31 bytes: longer text comes as several, cut
   // between UTF-8 sequences.
   static std::vector<std::string> TextPieces(const std::string& text) {
@@ -170,6 +177,16 @@ class WindowTest : public ::testing::Test {
     QueueStep([=] {
       for (const std::string& piece : TextPieces(text)) Push(TextEvent(piece));
     });
+  }
+  // For the file box a Ctrl shortcut opens: types `text` as its file name and
+  // presses Enter.
+  void QueueFileName(const std::string& text) {
+    QueueKey(SDL_SCANCODE_LCTRL);  // the shortcut's Ctrl is let go
+    QueueFrames(1);
+    QueueClick([this] { return Centre(*window->Dialogs().ItemRect("File name")); });
+    QueueType(text);
+    QueueKey(SDL_SCANCODE_RETURN);
+    QueueFrames(1);
   }
 
   std::unique_ptr<Tools::TDesignSession> session;

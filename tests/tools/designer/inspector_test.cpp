@@ -34,9 +34,7 @@ class InspectorTest : public WindowTest {
     Key(SDL_SCANCODE_RETURN);
   }
   void TypeOver(const std::string& path, const std::string& text) {
-    Click(Row(path));
-    Key(SDL_SCANCODE_A, KMOD_LCTRL);
-    Key(SDL_SCANCODE_LCTRL);  // let go, or the field takes no characters
+    SelectAllIn(Row(path));
     Type(text);
   }
   std::string Value(const std::string& component, const std::string& path) {

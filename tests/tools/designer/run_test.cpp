@@ -141,9 +141,7 @@ TEST_F(RunTest, TheTimeBarsButtonsTickPlayPauseAndStop) {
 TEST_F(RunTest, TypedStartTimesAndTheSliderMoveTheRun) {
   session->Open(form);
   RunAt(kAt);
-  Click(Centre(View().ControlRect("Start at")));
-  Key(SDL_SCANCODE_A, KMOD_LCTRL);
-  Key(SDL_SCANCODE_LCTRL);  // let go, or the field takes no characters
+  SelectAllIn(Centre(View().ControlRect("Start at")));
   Type("23:59:58");
   Key(SDL_SCANCODE_RETURN);
   EXPECT_EQ(Run().StartMsOfDay(), Forms::TimeOfDay(23, 59, 58));
@@ -165,9 +163,7 @@ TEST_F(RunTest, TheExportButtonWritesTheNameTyped) {
   session->Open(form);
   RunAt(kAt);
   Run().SeekTo(400);
-  Click(Centre(View().ControlRect("Export to")));
-  Key(SDL_SCANCODE_A, KMOD_LCTRL);
-  Key(SDL_SCANCODE_LCTRL);  // let go, or the field takes no characters
+  SelectAllIn(Centre(View().ControlRect("Export to")));
   const std::string output = scratch / "typed.gif";
   for (std::size_t at = 0; at < output.size(); at += 16) Type(output.substr(at, 16));
   Click(Centre(View().ControlRect("Export")));

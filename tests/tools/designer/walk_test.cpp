@@ -25,18 +25,8 @@ class FirstSession : public WindowTest {
     fs::copy_file(fs::path(TOLLEN_SOURCE_ROOT) / "examples/demo.form", folder / "demo.form");
     fs::copy(fs::path(TOLLEN_SOURCE_ROOT) / "examples/film", folder / "film");
   }
-  // Types `text` into the file box's name field and presses Enter.
-  void QueueFileName(const std::string& text) {
-    QueueKey(SDL_SCANCODE_LCTRL);  // the shortcut's Ctrl is let go
-    QueueFrames(1);
-    QueueClick([this] { return Centre(*window->Dialogs().ItemRect("File name")); });
-    QueueType(text);
-    QueueKey(SDL_SCANCODE_RETURN);
-    QueueFrames(1);
-  }
   Types::TRect Bounds(const std::string& name) {
-    auto& c = dynamic_cast<Controls::TControl&>(session->Component(name));
-    return {c.Left(), c.Top(), c.Left() + c.Width(), c.Top() + c.Height()};
+    return dynamic_cast<Controls::TControl&>(session->Component(name)).BoundsRect();
   }
   Types::TPoint On(const std::string& name) {
     return window->Canvas().WindowPoint(Centre(Bounds(name)));

@@ -90,12 +90,7 @@ TEST_F(DesignerWindowTest, BuildsTestsAndSavesAFormThroughTheWindowAlone) {
   session->ExecuteVerb("Film1", 2);  // stopped, so the picture holds still
 
   const std::string saved = folder / "gebouwd.form";
-  QueueKey(SDL_SCANCODE_LCTRL);
-  QueueFrames(1);
-  QueueClick([this] { return Centre(*window->Dialogs().ItemRect("File name")); });
-  QueueType(saved);
-  QueueKey(SDL_SCANCODE_RETURN);
-  QueueFrames(1);
+  QueueFileName(saved);
   Key(SDL_SCANCODE_S, KMOD_LCTRL | KMOD_LSHIFT);
   Key(SDL_SCANCODE_LCTRL);
   ASSERT_EQ(session->FileName(), saved);
